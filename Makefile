@@ -1,0 +1,19 @@
+# The two commands a newcomer needs. Both install what is missing first.
+.PHONY: run test
+
+FUZZ_SECONDS ?= 30
+
+run:
+	@bash tools/setup.sh run
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/app/lumor
+
+test:
+	@bash tools/setup.sh test
+	cmake --preset test
+	cmake --build --preset test
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	bash tools/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+	ctest --preset test
