@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace lumor {
+
+// The maker's contact texts, kept in one file so that a reseller can change
+// them without touching the windows.
+struct MakerTexts {
+  QString contact;      // main window footer: address, telephone and web in one text
+  QString address;      // About dialog: postal address
+  QString phone;        // About dialog: telephone and fax
+  QString description;  // About dialog: one-line credit
+};
+
+// Reads the compiled-in maker.ini; the path is there for the tests.
+MakerTexts LoadMakerTexts(const QString& ini_path = QStringLiteral(":/lumor/maker.ini"));
+
+}  // namespace lumor
