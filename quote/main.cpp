@@ -1,0 +1,20 @@
+#include <unistd.h>
+
+#include <exception>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "quote_program.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  try {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    lumor::quote::QuoteProgram program(std::cin, std::cout, std::cerr);
+    return program.Run(args, isatty(STDIN_FILENO) == 1);
+  } catch (const std::exception& e) {
+    std::cerr << "lumor-quote: " << e.what() << '\n';
+    return lumor::quote::QuoteProgram::kRejected;
+  }
+}
