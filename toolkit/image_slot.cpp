@@ -1,0 +1,45 @@
+#include "image_slot.h"
+
+#include <qdrawutil.h>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <stdexcept>
+
+#include "artwork.h"
+
+namespace lumor::toolkit {
+
+ImageSlot::ImageSlot(const QString& resourcePath, bool bordered, QWidget* parent)
+    : QWidget(parent), m_renderer(new QSvgRenderer(resourcePath, this)), m_bordered(bordered) {
+  if (!m_renderer->isValid())
+    throw std::runtime_error("no artwork at " + resourcePath.toStdString());
+  setFocusPolicy(Qt::NoFocus);
+}
+
+QSize ImageSlot::naturalSize() const { return m_renderer->defaultSize(); }
+
+QPixmap ImageSlot::pixmap() const {
+  const qreal ratio = devicePixelRatioF();
+  if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio)
+    m_pixmap = renderArtwork(*m_renderer, ratio);
+  return m_pixmap;
+}
+
+QSize ImageSlot::sizeHint() const {
+  const int border = m_bordered ? kBorderWidth : 0;
+  return naturalSize() + QSize(2 * border, 2 * border);
+}
+
+void ImageSlot::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  int border = 0;
+  if (m_bordered) {
+    // The classic 3D sunken edge: grey and black outside, white and light grey inside.
+    qDrawWinPanel(&painter, rect(), palette(), true);
+    border = kBorderWidth;
+  }
+  painter.setClipRect(rect().adjusted(border, border, -border, -border));
+  painter.drawPixmap(QPoint(border, border), pixmap());
+}
+
+}  // namespace lumor::toolkit

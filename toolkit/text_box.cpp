@@ -1,0 +1,23 @@
+#include "text_box.h"
+
+#include <limits>
+
+#include "colour_value.h"
+
+namespace lumor::toolkit {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+  // Qt's default limit of 32767 would cut a long paste short.
+  setMaxLength(std::numeric_limits<int>::max());
+  // textChanged also comes for an edit that ends in the same text, such as
+  // typing over a selection with the character it holds.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text == m_lastText) return;
+    m_lastText = text;
+    emit Change();
+  });
+}
+
+void TextBox::setForeColor(uint32_t colourValue) { setForeColour(this, colourValue); }
+
+}  // namespace lumor::toolkit
