@@ -1,0 +1,88 @@
+#include "catalogue_icon.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "artwork.h"
+#include "document_opener.h"
+#include "font_choice.h"
+
+namespace lumor {
+namespace {
+
+constexpr const char* kIconResource = ":/lumor/images/pdf_document.svg";
+constexpr const char* kCatalogueResource = ":/lumor/catalogue.pdf";
+
+}  // namespace
+
+CatalogueIcon::CatalogueIcon(DocumentOpener& opener, std::function<void(const QString&)> report,
+                             QWidget* parent)
+    : QWidget(parent), m_opener(opener), m_report(std::move(report)) {
+  setFont(toolkit::toolkitFont({"Tahoma", 7.5, false}));
+  setCursor(Qt::PointingHandCursor);
+  setToolTip(QStringLiteral("Katalog / Catalogue (PDF)"));
+}
+
+void CatalogueIcon::paintEvent(QPaintEvent*) {
+  if (m_icon.isNull() || m_icon.devicePixelRatio() != devicePixelRatioF()) {
+    m_icon = toolkit::renderArtwork(QString::fromLatin1(kIconResource), devicePixelRatioF());
+  }
+  QPainter p(this);
+  const QSizeF iconSize = m_icon.deviceIndependentSize();
+  const QFontMetrics metrics(font());
+  const int captionHeight = 2 * metrics.height();
+  const int top = std::max(0, (height() - static_cast<int>(iconSize.height()) - captionHeight) / 2);
+  p.drawPixmap(QPointF((width() - iconSize.width()) / 2, top), m_icon);
+  QRect caption(0, top + static_cast<int>(iconSize.height()) + 1, width(), captionHeight);
+  p.setPen(palette().color(QPalette::WindowText));
+  p.drawText(caption, Qt::AlignHCenter | Qt::AlignTop,
+             QString::fromUtf8(kCaptionFirstLine).trimmed() + QLatin1Char('\n') +
+                 QString::fromUtf8(kCaptionSecondLine));
+  if (hasFocus()) {
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void CatalogueIcon::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Open();
+}
+
+void CatalogueIcon::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Open();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+QString CatalogueIcon::WriteCatalogue() {
+  if (!m_folder) m_folder = std::make_unique<QTemporaryDir>();
+  if (!m_folder->isValid()) return {};
+  const QString path = m_folder->filePath(QStringLiteral("lumor-katalog.pdf"));
+  if (QFile::exists(path)) return path;
+  QFile source(QString::fromLatin1(kCatalogueResource));
+  QFile target(path);
+  if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) return {};
+  if (target.write(source.readAll()) != source.size()) {
+    target.remove();
+    return {};
+  }
+  target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  return path;
+}
+
+void CatalogueIcon::Open() {
+  const QString path = WriteCatalogue();
+  if (path.isEmpty()) {
+    m_report(QString::fromUtf8(kCannotOpen));
+    return;
+  }
+  m_opener.Open(path.toStdString(), [this](bool opened) {
+    if (!opened) m_report(QString::fromUtf8(kCannotOpen));
+  });
+}
+
+}  // namespace lumor
