@@ -27,7 +27,7 @@ struct CodeError {
 // Reads TYPE-STRUCTURE-FIBRE-LEFT-LENGTH-SLCABLE-RIGHT and accepts exactly
 // the codes the calculator can produce. Blanks and tabs around the code are
 // ignored, since no such code begins or ends with one. On an error the code
-// is left unspecified and the first field at fault, left to right, is named.
+// is left open and the first field at fault, left to right, is named.
 std::optional<CodeError> ReadOrderCode(std::string_view text, OrderCode& code);
 
 }  // namespace lumor::quote

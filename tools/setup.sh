@@ -10,7 +10,7 @@ run_pkgs=(make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
   fonts-liberation fonts-dejavu-core xdg-utils)
 test_pkgs=(clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils locales)
+  xvfb xauth xdotool xclip x11-utils openbox wmctrl imagemagick poppler-utils locales)
 
 pkgs=("${run_pkgs[@]}")
 if [[ "$mode" == test ]]; then
