@@ -14,10 +14,22 @@ fail() {
   exit 1
 }
 
+# xdotool's own --sync gives up on an X error, which a window that is being
+# destroyed meanwhile can cause; so ask again until the window shows.
+wait_window() {
+  local found
+  for _ in $(seq 200); do
+    found="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" || true
+    [[ -n "$found" ]] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 "$lumor" &
 pid=$!
 
-win="$(timeout 30 xdotool search --sync --onlyvisible --name '^Lumor - VORN' | head -n1)" ||
+win="$(wait_window '^Lumor - VORN')" ||
   fail "the main window did not appear"
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 0.5
@@ -26,7 +38,7 @@ sleep 0.5
 # client's own origin: xdotool's geometry includes the frame offset twice.
 X="$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')"
 Y="$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')"
-click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
+click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.6; }
 
 # Left connector: open the list on "SC" and walk down to "LC".
 click 145 276
@@ -46,16 +58,20 @@ xdotool type --delay 60 "10"
 sleep 0.3
 
 # The order line, read back the way a customer copies it.
-click 300 428
-xdotool key ctrl+a ctrl+c
-sleep 0.3
-line="$(xclip -o -selection clipboard)"
+# A loaded machine may still be painting: copy again for a few seconds.
 expected="C-D-SM-LC-25-SLFig-0-SC    Patch Cord Dubleks Single Mode  LC-PC / SC-PC  0 mm 25 m ----- 59.45 EUR/adet"
+click 300 428
+for _ in $(seq 10); do
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  line="$(xclip -o -selection clipboard 2>/dev/null)" || line=""
+  [[ "$line" == "$expected" ]] && break
+done
 [[ "$line" == "$expected" ]] || fail "order line was '$line'"
 
 # Closing the window opens the About dialog; the program keeps running.
 wmctrl -i -c "$win"
-about="$(timeout 20 xdotool search --sync --onlyvisible --name '^About lumor$' | head -n1)" ||
+about="$(wait_window '^About lumor$')" ||
   fail "the About dialog did not appear"
 kill -0 "$pid" 2>/dev/null || fail "the program ended before the About dialog was closed"
 
