@@ -18,7 +18,9 @@ void BM_LengthKeystroke(benchmark::State& state) {
   static int argc = 1;
   static char name[] = "window_bench";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
+  // Left alive to the end: tearing Qt down among the static destructors crashes.
+  static const auto* app = new QApplication(argc, argv);
+  (void)app;
   lumor::FakeSettingsStore store;
   lumor::Engine engine(store);
   lumor::FakeDocumentOpener opener;

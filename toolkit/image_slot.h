@@ -30,7 +30,10 @@ class ImageSlot : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QSvgRenderer* m_renderer;
+  QSvgRenderer& renderer() const;
+
+  QString m_path;
+  mutable QSvgRenderer* m_renderer = nullptr;
   bool m_bordered;
   mutable QPixmap m_pixmap;  // re-rendered when the device-pixel ratio changes
 };
