@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -17,6 +19,9 @@ struct LeadingCase {
   std::string text;
   double value;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const LeadingCase& row, std::ostream* os) { *os << row.name; }
 
 const LeadingCase kLeadingCases[] = {
     {"plain integer", "10", 10},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "engine.h"
 
 namespace lumor {
@@ -17,6 +19,9 @@ struct LineCase {
   double discount;
   const char* line;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const LineCase& row, std::ostream* os) { *os << row.name; }
 
 const LineCase kLineCases[] = {
     {"default", false, false, 0, "SC", "SC", "1800", "10", 0,

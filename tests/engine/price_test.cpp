@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 
 #include "engine.h"
@@ -21,6 +23,9 @@ struct PriceCase {
   double discount;
   double unitPrice;  // compared bit for bit
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const PriceCase& row, std::ostream* os) { *os << row.name; }
 
 const PriceCase kPriceCases[] = {
     {"default selection", false, false, SM, "SC", "SC", "1800", "10", 0, 13.707999999999997},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QTest>
 
 #include "colour_value.h"
@@ -30,6 +32,9 @@ struct LengthCase {
   Entry entry;
   bool accepted;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const LengthCase& row, std::ostream* os) { *os << row.name; }
 
 const LengthCase kLengthCases[] = {
     {"emptied", "", Entry::Typed, false},
@@ -103,6 +108,9 @@ struct DiscountCase {
   double discount;
   const char* price;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const DiscountCase& row, std::ostream* os) { *os << row.name; }
 
 const DiscountCase kDiscountCases[] = {
     {"emptied", "", true, 0, "13.71"},

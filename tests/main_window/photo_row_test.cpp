@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "combo_box.h"
@@ -19,6 +21,9 @@ struct PhotoCase {
   Indices right;
   bool multimodeEnabled;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const PhotoCase& row, std::ostream* os) { *os << row.name; }
 
 const PhotoCase kUserCases[] = {
     {"defaults", [](FormHarness&) {}, {0}, "Image4", {0}, true},
@@ -123,6 +128,9 @@ struct RuleCase {
   Indices rightShown;
   bool enabledAfter;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const RuleCase& row, std::ostream* os) { *os << row.name; }
 
 const RuleCase kRuleCases[] = {
     {"patch_sm_both_straight", false, true, "LC", "ST", false, {6}, {9}, true},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "combo_box.h"
@@ -18,6 +20,9 @@ struct HandlerCase {
   const char* right;  // RightConnector
   const char* line;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const HandlerCase& row, std::ostream* os) { *os << row.name; }
 
 const HandlerCase kCases[] = {
     {"fig0_forces_duplex_from_simplex",

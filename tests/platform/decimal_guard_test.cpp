@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "engine.h"
 #include "fake_settings_store.h"
 
@@ -16,6 +18,9 @@ struct GuardCase {
   Writes afterRestore;
   std::string saved;
 };
+
+// Test logs name the row, not its bytes.
+void PrintTo(const GuardCase& row, std::ostream* os) { *os << row.name; }
 
 const GuardCase kGuardCases[] = {
     {"comma is forced and written back", ",", {{kPath, "."}}, {{kPath, "."}, {kPath, ","}}, ","},
