@@ -3,20 +3,16 @@
 #include <ostream>
 
 #include "engine.h"
+#include "jumper.h"
 
 namespace lumor {
 namespace {
 
+using namespace lumor::testing;
+
 struct LineCase {
   const char* name;
-  bool pigtail;
-  bool duplex;
-  int fibre;  // 0 single mode, 1 MM 62.5/125, 2 MM 50/125
-  const char* left;
-  const char* right;
-  const char* cable;
-  const char* length;
-  double discount;
+  Jumper jumper;
   const char* line;
 };
 
@@ -24,38 +20,49 @@ struct LineCase {
 void PrintTo(const LineCase& row, std::ostream* os) { *os << row.name; }
 
 const LineCase kLineCases[] = {
-    {"default", false, false, 0, "SC", "SC", "1800", "10", 0,
+    {"default",
+     {false, false, SM, "SC", "SC", "1800", "10", 0},
      "C-S-SM-SC-10-SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 10 m ----- "
      "13.71 EUR/adet"},
-    {"pigtail three blanks after slash", true, true, 2, "FA", "XX", "1800", "10", 0,
+    {"pigtail three blanks after slash",
+     {true, true, MM50, "FA", "XX", "1800", "10", 0},
      "T-D-M2-FA-10-SL1800-XX    Pigtail Dubleks Multi Mode 50/125  FC-APC /   1.8 mm 10 m ----- "
      "23.94 EUR/adet"},
-    {"Fig-0 diameter zero", false, true, 0, "SC", "SC", "Fig-0", "10", 0,
+    {"Fig-0 diameter zero",
+     {false, true, SM, "SC", "SC", "Fig-0", "10", 0},
      "C-D-SM-SC-10-SLFig-0-SC    Patch Cord Dubleks Single Mode  SC-PC / SC-PC  0 mm 10 m ----- "
      "38.00 EUR/adet"},
-    {"0900 diameter without leading zero", false, false, 0, "SC", "SC", "0900", "10", 0,
+    {"0900 diameter without leading zero",
+     {false, false, SM, "SC", "SC", "0900", "10", 0},
      "C-S-SM-SC-10-SL0900-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  .9 mm 10 m ----- "
      "11.29 EUR/adet"},
-    {"multimode 62.5 with discount", false, false, 1, "LC", "ST", "2000", "2.5", 5,
+    {"multimode 62.5 with discount",
+     {false, false, MM62, "LC", "ST", "2000", "2.5", 5},
      "C-S-M1-LC-2.5-SL2000-ST    Patch Cord Simpleks Multi Mode 62.5/125  LC-PC / ST-PC  2 mm 2.5 "
      "m "
      "----- 9.49 EUR/adet"},
-    {"empty length", false, false, 0, "SC", "SC", "1800", "", 0,
+    {"empty length",
+     {false, false, SM, "SC", "SC", "1800", "", 0},
      "C-S-SM-SC--SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm  m ----- "
      "9.80 EUR/adet"},
-    {"length kept verbatim", false, false, 0, "SC", "SC", "1800", "12abc", 0,
+    {"length kept verbatim",
+     {false, false, SM, "SC", "SC", "1800", "12abc", 0},
      "C-S-SM-SC-12abc-SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 12abc m "
      "----- 14.49 EUR/adet"},
-    {"discount 100", false, false, 0, "SC", "SC", "1800", "10", 100,
+    {"discount 100",
+     {false, false, SM, "SC", "SC", "1800", "10", 100},
      "C-S-SM-SC-10-SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 10 m ----- "
      "0.00 EUR/adet"},
-    {"discount 100.5", false, false, 0, "SC", "SC", "1800", "10", 100.5,
+    {"discount 100.5",
+     {false, false, SM, "SC", "SC", "1800", "10", 100.5},
      "C-S-SM-SC-10-SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 10 m ----- "
      "-0.07 EUR/adet"},
-    {"unknown codes copied, names empty", false, false, 0, "QQ", "sc", "1900", "10", 0,
+    {"unknown codes copied, names empty",
+     {false, false, SM, "QQ", "sc", "1900", "10", 0},
      "C-S-SM-QQ-10-SL1900-sc    Patch Cord Simpleks Single Mode   /   1.9 mm 10 m ----- "
      "0.00 EUR/adet"},
-    {"price above a thousand is grouped", false, true, 0, "SC", "SC", "3000", "1000", 0,
+    {"price above a thousand is grouped",
+     {false, true, SM, "SC", "SC", "3000", "1000", 0},
      "C-D-SM-SC-1000-SL3000-SC    Patch Cord Dubleks Single Mode  SC-PC / SC-PC  3 mm 1000 m ----- "
      "1,399.60 EUR/adet"},
 };
@@ -65,20 +72,7 @@ class OrderLineTest : public ::testing::TestWithParam<LineCase> {};
 TEST_P(OrderLineTest, ComposesTheWholeLine) {
   const auto& c = GetParam();
   Engine e;
-  e.LoadDefaults();
-  auto& s = e.SelectionState;
-  s.IsPigTail = c.pigtail;
-  s.IsPatchCord = !c.pigtail;
-  s.IsDuplex = c.duplex;
-  s.IsSimplex = !c.duplex;
-  s.IsSingleMode = c.fibre == 0;
-  s.IsMM62 = c.fibre == 1;
-  s.IsMM50 = c.fibre == 2;
-  s.LeftConnector = c.left;
-  s.RightConnector = c.right;
-  s.CableCode = c.cable;
-  s.CableLength = c.length;
-  e.DiscountPercent = c.discount;
+  Apply(e, c.jumper);
   e.BuildOrderLine();
   EXPECT_EQ(e.OrderLine, c.line) << c.name;
 }

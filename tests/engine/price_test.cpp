@@ -1,26 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <ostream>
 
-#include <limits>
-
 #include "engine.h"
+#include "jumper.h"
 
 namespace lumor {
 namespace {
 
-enum Fibre { SM, MM50, MM62 };
+using namespace lumor::testing;
 
 struct PriceCase {
   const char* name;
-  bool pigtail;
-  bool duplex;
-  Fibre fibre;
-  const char* left;
-  const char* right;
-  const char* cable;
-  const char* length;
-  double discount;
+  Jumper jumper;
   double unitPrice;  // compared bit for bit
 };
 
@@ -28,49 +21,40 @@ struct PriceCase {
 void PrintTo(const PriceCase& row, std::ostream* os) { *os << row.name; }
 
 const PriceCase kPriceCases[] = {
-    {"default selection", false, false, SM, "SC", "SC", "1800", "10", 0, 13.707999999999997},
-    {"empty length adds no cable", false, false, SM, "SC", "SC", "1800", "", 0, 9.797999999999998},
-    {"pigtail duplex MM50 with discount", true, true, MM50, "FA", "XX", "1800", "10", 10, 21.54456},
-    {"pigtail duplex MM50", true, true, MM50, "FA", "XX", "1800", "10", 0, 23.9384},
-    {"MM62 LC to ST", false, false, MM62, "LC", "ST", "2000", "2.5", 5, 9.48727},
-    {"Fig-0 duplex", false, true, SM, "SC", "SC", "Fig-0", "10", 0, 37.995999999999995},
-    {"pigtail never pays a right connector", true, false, SM, "SC", "SC", "1800", "10", 0,
-     (100 * ((1.7000000000000002 + 2.13) * 2.3)) / 100},
-    {"angled code costs the same in multimode", false, false, MM50, "SA", "XX", "1800", "0", 0,
-     (100 * (2.33 * 2.3)) / 100},
-    {"lower-case code is not found", false, false, SM, "sc", "sc", "1800", "0", 0, 0},
-    {"unknown cable adds nothing", false, false, SM, "SC", "SC", "1900", "10", 0,
+    {"default selection", {false, false, SM, "SC", "SC", "1800", "10", 0}, 13.707999999999997},
+    {"empty length adds no cable",
+     {false, false, SM, "SC", "SC", "1800", "", 0},
      9.797999999999998},
-    {"discount 100", false, false, SM, "SC", "SC", "1800", "10", 100, 0},
-    {"discount above 100 goes negative", false, false, SM, "SC", "SC", "1800", "10", 100.5,
+    {"pigtail duplex MM50 with discount",
+     {true, true, MM50, "FA", "XX", "1800", "10", 10},
+     21.54456},
+    {"pigtail duplex MM50", {true, true, MM50, "FA", "XX", "1800", "10", 0}, 23.9384},
+    {"MM62 LC to ST", {false, false, MM62, "LC", "ST", "2000", "2.5", 5}, 9.48727},
+    {"Fig-0 duplex", {false, true, SM, "SC", "SC", "Fig-0", "10", 0}, 37.995999999999995},
+    {"pigtail never pays a right connector",
+     {true, false, SM, "SC", "SC", "1800", "10", 0},
+     (100 * ((1.7000000000000002 + 2.13) * 2.3)) / 100},
+    {"angled code costs the same in multimode",
+     {false, false, MM50, "SA", "XX", "1800", "0", 0},
+     (100 * (2.33 * 2.3)) / 100},
+    {"lower-case code is not found", {false, false, SM, "sc", "sc", "1800", "0", 0}, 0},
+    {"unknown cable adds nothing",
+     {false, false, SM, "SC", "SC", "1900", "10", 0},
+     9.797999999999998},
+    {"discount 100", {false, false, SM, "SC", "SC", "1800", "10", 100}, 0},
+    {"discount above 100 goes negative",
+     {false, false, SM, "SC", "SC", "1800", "10", 100.5},
      -0.06853999999999999},
-    {"length text with letters", false, false, SM, "SC", "SC", "1800", "12abc", 0,
+    {"length text with letters",
+     {false, false, SM, "SC", "SC", "1800", "12abc", 0},
      (100 * ((0.17 * 12 + 2.13 + 2.13) * 2.3)) / 100},
 };
-
-void Apply(Engine& e, const PriceCase& c) {
-  e.LoadDefaults();
-  auto& s = e.SelectionState;
-  s.IsPigTail = c.pigtail;
-  s.IsPatchCord = !c.pigtail;
-  s.IsDuplex = c.duplex;
-  s.IsSimplex = !c.duplex;
-  s.IsSingleMode = c.fibre == SM;
-  s.IsMM50 = c.fibre == MM50;
-  s.IsMM62 = c.fibre == MM62;
-  s.IsFig0 = std::string(c.cable) == "Fig-0";
-  s.LeftConnector = c.left;
-  s.RightConnector = c.right;
-  s.CableCode = c.cable;
-  s.CableLength = c.length;
-  e.DiscountPercent = c.discount;
-}
 
 class PriceTest : public ::testing::TestWithParam<PriceCase> {};
 
 TEST_P(PriceTest, UnitPriceMatchesTheWrittenOrderOfRoundings) {
   Engine e;
-  Apply(e, GetParam());
+  Apply(e, GetParam().jumper);
   e.CalculatePrice();
   EXPECT_EQ(e.UnitPrice, GetParam().unitPrice) << GetParam().name;
 }
