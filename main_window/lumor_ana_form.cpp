@@ -160,16 +160,12 @@ void Lumor_ana_form::Form_Unload(int& cancel) {
 }
 
 void Lumor_ana_form::closeEvent(QCloseEvent* event) {
-  int cancel = 0;
+  int cancel = 0;  // Form_Unload never sets it: the window always closes
   try {
     Form_Unload(cancel);
   } catch (const std::exception& e) {
     // The window closes all the same; the user hears why the setting is off.
     m_services.showMessage(this, QString::fromUtf8(e.what()));
-  }
-  if (cancel != 0) {
-    event->ignore();
-    return;
   }
   event->accept();
 }
@@ -199,18 +195,11 @@ void Lumor_ana_form::Resimleri_Goster() {
   const auto& s = m_engine.SelectionState;
   for (auto* photo : Image2) photo->setVisible(false);
   for (auto* photo : Image3) photo->setVisible(false);
-  Image4->setVisible(false);
-  Image5->setVisible(false);
 
-  if (s.IsDuplex) {
-    Image4->setVisible(false);
-    Fig0Picture->setVisible(s.IsFig0);
-    Image5->setVisible(!s.IsFig0);
-  } else {
-    Image4->setVisible(true);
-    Fig0Picture->setVisible(false);
-    Image5->setVisible(false);
-  }
+  // Exactly one cable: a simplex selection shows the simplex cable even for Fig-0.
+  Image4->setVisible(!s.IsDuplex);
+  Image5->setVisible(s.IsDuplex && !s.IsFig0);
+  Fig0Picture->setVisible(s.IsDuplex && s.IsFig0);
 
   if (const Photo* left = FindPhoto(s.LeftConnector)) {
     const int index = left->angled || s.IsSingleMode ? left->singleMode : left->multiMode;

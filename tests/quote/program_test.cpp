@@ -9,6 +9,7 @@
 #include "csv_record.h"
 #include "decimal_sum.h"
 #include "engine.h"
+#include "known_lines.h"
 #include "posix_settings_store.h"
 #include "program_runner.h"
 #include "utf8.h"
@@ -16,13 +17,6 @@
 namespace lumor::quote {
 namespace {
 
-const std::string kDefault = "C-S-SM-SC-10-SL1800-SC";
-const std::string kDefaultLine =
-    "C-S-SM-SC-10-SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 10 m ----- "
-    "13.71 EUR/adet\n";
-const std::string kPigtailLine =
-    "T-D-M2-FA-10-SL1800-XX    Pigtail Dubleks Multi Mode 50/125  FC-APC /   1.8 mm 10 m ----- "
-    "23.94 EUR/adet\n";
 const std::string kTryHelp = "Try 'lumor-quote --help' for more information.\n";
 
 bool LocaleInstalled(const std::string& name) {

@@ -9,19 +9,13 @@
 #include "case_name.h"
 #include "command_line.h"
 #include "csv_quote_writer.h"
+#include "known_lines.h"
 #include "posix_settings_store.h"
 #include "text_quote_writer.h"
 
 namespace lumor::quote {
 namespace {
 
-const std::string kDefault = "C-S-SM-SC-10-SL1800-SC";
-const std::string kDefaultLine =
-    "C-S-SM-SC-10-SL1800-SC    Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 10 m ----- "
-    "13.71 EUR/adet\n";
-const std::string kPigtailLine =
-    "T-D-M2-FA-10-SL1800-XX    Pigtail Dubleks Multi Mode 50/125  FC-APC /   1.8 mm 10 m ----- "
-    "23.94 EUR/adet\n";
 const std::string kCsvHeader = "code,description,unit_price_eur,quantity,total_eur\r\n";
 const std::string kDefaultDescription =
     "Patch Cord Simpleks Single Mode  SC-PC / SC-PC  1.8 mm 10 m";
