@@ -12,10 +12,16 @@ run_pkgs=(make cmake ninja-build g++ pkg-config
 test_pkgs=(clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip x11-utils openbox wmctrl imagemagick poppler-utils locales)
 
+# The Windows build: the cross compiler, its source of Qt, the installer
+# maker and Wine to test what it makes.
+windows_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev perl
+  googletest nsis wine wine64 xvfb xauth xdotool xclip x11-utils openbox wmctrl imagemagick)
+
 pkgs=("${run_pkgs[@]}")
-if [[ "$mode" == test ]]; then
-  pkgs+=("${test_pkgs[@]}")
-fi
+case "$mode" in
+  test) pkgs+=("${test_pkgs[@]}") ;;
+  windows) pkgs+=("${windows_pkgs[@]}") ;;
+esac
 
 sudo_cmd=()
 if [[ "$(id -u)" -ne 0 ]]; then
