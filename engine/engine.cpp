@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include "catalogue.h"
+
 #include <cfenv>
 #include <cmath>
 #include <string_view>
@@ -19,60 +21,28 @@ void Engine::LoadDefaults() {
   s.IsFig0 = false;
   s.IsPigTail = false;
 
-  s.LeftConnector = "SC";
-  s.RightConnector = "SC";
-  s.CableCode = "1800";
-  s.CableLength = "10";
+  s.LeftConnector = kDefaultConnector;
+  s.RightConnector = kDefaultConnector;
+  s.CableCode = kDefaultCable;
+  s.CableLength = kDefaultLength;
 
   LoadPriceTable();
 
-  static constexpr std::string_view kConnectors[][2] = {
-      {"SC", "SC-PC"},  {"SA", "SC-APC"}, {"FC", "FC-PC"}, {"FA", "FC-APC"},    {"LC", "LC-PC"},
-      {"LA", "LC-APC"}, {"ST", "ST-PC"},  {"E2", "E2000"}, {"EA", "E2000-APC"},
-  };
-  int slot = 1;
-  for (const auto& [code, name] : kConnectors) {
-    ConnectorTable(slot).Code = code;
-    ConnectorTable(slot).LongName = name;
-    ++slot;
-  }
-
-  static constexpr std::string_view kCables[] = {"0900", "1700", "1800", "2000", "2200",
-                                                 "2400", "2600", "2800", "3000", "Fig-0"};
-  slot = 1;
-  for (std::string_view code : kCables) CableCodeTable(slot++) = code;
+  int slot = lumor::ConnectorTable::kFirst;
+  for (const ConnectorInfo& c : kConnectors)
+    ConnectorTable(slot++) = {std::string(c.code), std::string(c.longName)};
+  slot = lumor::CableCodeTable::kFirst;
+  for (const CableInfo& c : kCables) CableCodeTable(slot++) = c.code;
 }
 
 void Engine::LoadPriceTable() {
   auto& p = PriceTable;
-  p.SC_SingleMode = 2.13;
-  p.SC_MultiMode = 1.68;
-  p.SA = 2.33;
-  p.FC_SingleMode = 2.24;
-  p.FC_MultiMode = 2.67;
-  p.FA = 2.96;
-  p.LC_SingleMode = 2.23;
-  p.LC_MultiMode = 2.10;
-  p.LA = 2.95;
-  p.ST_SingleMode = 1.89;
-  p.ST_MultiMode = 1.71;
-  p.E2_SingleMode = 5.10;
-  p.E2_MultiMode = 3.00;
-  p.EA = 6.20;
-
-  p.Rate0900 = 0.065;
-  p.Rate1700 = 0.15;
-  p.Rate1800 = 0.17;
-  p.Rate2000 = 0.14;
-  p.Rate2200 = 0.18;
-  p.Rate2400 = 0.20;
-  p.Rate2600 = 0.22;
-  p.Rate2800 = 0.25;
-  p.Rate3000 = 0.30;
-  p.RateFig0 = 0.40;
-
-  p.MM62Factor = 1.52;
-  p.MM50Factor = 1.32;
+  for (std::size_t i = 0; i < kConnectors.size(); ++i) {
+    p.Connector[i] = {kConnectors[i].singleModeCost, kConnectors[i].multiModeCost};
+  }
+  for (std::size_t i = 0; i < kCables.size(); ++i) p.CableRate[i] = kCables[i].ratePerMetre;
+  p.MM62Factor = kMM62Factor;
+  p.MM50Factor = kMM50Factor;
 }
 
 std::string Engine::ConnectorName(const std::string& code) const {
@@ -86,30 +56,12 @@ std::string Engine::ConnectorName(const std::string& code) const {
 }
 
 bool Engine::ConnectorCost(const std::string& code, double& cost) const {
-  const auto& p = PriceTable;
+  const auto index = ConnectorIndex(code);
+  if (!index) return false;
   // The single-mode cost only for a flag that is exactly true.
-  const bool singleMode = SelectionState.IsSingleMode;
-  const struct {
-    std::string_view code;
-    double singleMode, multiMode;
-  } costs[] = {
-      {"SC", p.SC_SingleMode, p.SC_MultiMode},
-      {"SA", p.SA, p.SA},
-      {"FC", p.FC_SingleMode, p.FC_MultiMode},
-      {"FA", p.FA, p.FA},
-      {"LC", p.LC_SingleMode, p.LC_MultiMode},
-      {"LA", p.LA, p.LA},
-      {"ST", p.ST_SingleMode, p.ST_MultiMode},
-      {"E2", p.E2_SingleMode, p.E2_MultiMode},
-      {"EA", p.EA, p.EA},
-  };
-  for (const auto& c : costs) {
-    if (c.code == code) {
-      cost = singleMode ? c.singleMode : c.multiMode;
-      return true;
-    }
-  }
-  return false;
+  const auto& c = PriceTable.Connector[*index];
+  cost = SelectionState.IsSingleMode ? c.SingleMode : c.MultiMode;
+  return true;
 }
 
 void Engine::CheckStep(const char* step) const {
@@ -127,20 +79,9 @@ void Engine::CalculatePrice() {
   UnitPrice = 0;
   CheckStep("start");
 
-  const struct {
-    std::string_view code;
-    double rate;
-  } rates[] = {
-      {"0900", p.Rate0900}, {"1700", p.Rate1700},  {"1800", p.Rate1800}, {"2000", p.Rate2000},
-      {"2200", p.Rate2200}, {"2400", p.Rate2400},  {"2600", p.Rate2600}, {"2800", p.Rate2800},
-      {"3000", p.Rate3000}, {"Fig-0", p.RateFig0},
-  };
-  for (const auto& r : rates) {
-    if (r.code == s.CableCode) {
-      const double length = LeadingNumber(s.CableLength);
-      UnitPrice = r.rate * length + UnitPrice;
-      break;
-    }
+  if (const auto cable = CableIndex(s.CableCode)) {
+    const double length = LeadingNumber(s.CableLength);
+    UnitPrice = p.CableRate[*cable] * length + UnitPrice;
   }
   CheckStep("cable");
 

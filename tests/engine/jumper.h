@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue.h"
 #include "engine.h"
 
 namespace lumor::testing {
@@ -28,7 +29,7 @@ inline void Apply(Engine& e, const Jumper& j) {
   s.IsSingleMode = j.fibre == SM;
   s.IsMM62 = j.fibre == MM62;
   s.IsMM50 = j.fibre == MM50;
-  s.IsFig0 = std::string(j.cable) == "Fig-0";
+  s.IsFig0 = CableIsDuplexOnly(j.cable);
   s.LeftConnector = j.left;
   s.RightConnector = j.right;
   s.CableCode = j.cable;
