@@ -6,13 +6,12 @@
 #include <fstream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
-#include "csv_quote_writer.h"
-#include "output_buffer.h"
+#include "engine.h"
+#include "order_code.h"
 #include "posix_settings_store.h"
 #include "quote_session.h"
-#include "quoter.h"
-#include "text_quote_writer.h"
 
 namespace {
 
@@ -72,34 +71,56 @@ const std::filesystem::path& CodeFile(bool csv) {
   return csv ? table : text;
 }
 
-template <class Writer>
+lumor::Engine& PricingEngine(lumor::SettingsStore& store) {
+  static lumor::Engine engine(store);
+  engine.LoadDefaults();
+  engine.DiscountPercent = 12.5;
+  return engine;
+}
+
 void PriceFile(benchmark::State& state, bool csv) {
   const auto& path = CodeFile(csv);
   NullBuffer null;
   std::ostream sink(&null);
+  lumor::PosixSettingsStore store;
+  auto& engine = PricingEngine(store);
   for (auto _ : state) {
     std::ifstream in(path, std::ios::binary);
-    lumor::PosixSettingsStore store;
-    lumor::quote::Quoter quoter(store, 12.5);
-    lumor::quote::OutputBuffer output(sink);
-    Writer writer(output);
-    lumor::quote::RejectionLog log(sink);
-    lumor::quote::QuoteSession session(quoter, writer, output, log);
-    session.PriceInput(in, false);
-    writer.Finish();
-    if (log.Count() != 0) state.SkipWithError("a generated code was rejected");
+    lumor::quote::QuoteSession session(
+        engine, csv ? lumor::quote::OutputFormat::kCsv : lumor::quote::OutputFormat::kText, sink,
+        sink);
+    session.PriceInput("bench", in, false);
+    session.Finish();
+    if (session.Rejected() != 0) state.SkipWithError("a generated code was rejected");
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kCodes));
 }
 
-void BM_PriceCodeListToText(benchmark::State& state) {
-  PriceFile<lumor::quote::TextQuoteWriter>(state, false);
+// The reference: the engine alone reading and pricing the same codes from
+// memory, which no reader or writer can beat.
+void BM_EngineOnly(benchmark::State& state) {
+  std::ifstream in(CodeFile(false), std::ios::binary);
+  std::vector<std::string> codes;
+  for (std::string line; std::getline(in, line);) codes.push_back(line);
+  lumor::PosixSettingsStore store;
+  auto& engine = PricingEngine(store);
+  for (auto _ : state) {
+    for (const std::string& text : codes) {
+      lumor::OrderCode code;
+      if (lumor::ReadOrderCode(text, code)) state.SkipWithError("a generated code was rejected");
+      lumor::SelectOrderCode(code, engine.SelectionState);
+      engine.BuildOrderLine();
+      benchmark::DoNotOptimize(engine.OrderLine.data());
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * codes.size()));
 }
+BENCHMARK(BM_EngineOnly)->Unit(benchmark::kMillisecond);
+
+void BM_PriceCodeListToText(benchmark::State& state) { PriceFile(state, false); }
 BENCHMARK(BM_PriceCodeListToText)->Unit(benchmark::kMillisecond);
 
-void BM_PriceCsvToCsv(benchmark::State& state) {
-  PriceFile<lumor::quote::CsvQuoteWriter>(state, true);
-}
+void BM_PriceCsvToCsv(benchmark::State& state) { PriceFile(state, true); }
 BENCHMARK(BM_PriceCsvToCsv)->Unit(benchmark::kMillisecond);
 
 }  // namespace

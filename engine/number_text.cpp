@@ -219,10 +219,11 @@ std::string NumberText(double value) {
   return out;
 }
 
-std::string PriceText(double value, const PriceSeparators& separators) {
-  if (!std::isfinite(value)) return NumberText(value).substr(value < 0 ? 0 : 1);
+namespace {
 
-  // Whole cents as decimal digits, most significant first.
+// Whole cents as decimal digits, most significant first: the number text's
+// decimal digits rounded half away from zero.
+std::string CentsDigits(double value) {
   std::string cents = "0";
   if (value != 0) {
     const Decimal d = ToDecimal(std::fabs(value));
@@ -251,6 +252,15 @@ std::string PriceText(double value, const PriceSeparators& separators) {
       }
     }
   }
+  return cents;
+}
+
+}  // namespace
+
+std::string PriceText(double value, const PriceSeparators& separators) {
+  if (!std::isfinite(value)) return NumberText(value).substr(value < 0 ? 0 : 1);
+
+  std::string cents = CentsDigits(value);
   if (cents.size() < 3) cents.insert(0, 3 - cents.size(), '0');
 
   const bool zero = cents.find_first_not_of('0') == std::string::npos;
@@ -266,6 +276,16 @@ std::string PriceText(double value, const PriceSeparators& separators) {
   out += separators.decimal;
   out.append(cents, intLen, 2);
   return out;
+}
+
+std::optional<std::uint64_t> PriceCents(double value) {
+  if (!std::isfinite(value) || value < 0) return std::nullopt;
+  const std::string digits = CentsDigits(value);
+  constexpr std::size_t kMaxDigits = 18;  // below 2^63
+  if (digits.size() > kMaxDigits) return std::nullopt;
+  std::uint64_t cents = 0;
+  for (char c : digits) cents = cents * 10 + static_cast<std::uint64_t>(c - '0');
+  return cents;
 }
 
 }  // namespace lumor

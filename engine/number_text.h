@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +28,9 @@ struct PriceSeparators {
 // The price as "#,##0.00": the number text's decimal digits rounded half away
 // from zero to cents, then grouped by three.
 std::string PriceText(double value, const PriceSeparators& separators = {});
+
+// The price in whole cents, rounded as PriceText rounds it; nullopt for a
+// negative, infinite or unrepresentably large value.
+std::optional<std::uint64_t> PriceCents(double value);
 
 }  // namespace lumor

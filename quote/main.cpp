@@ -2,7 +2,7 @@
 
 #include <exception>
 #include <iostream>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "quote_program.h"
@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   try {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const std::vector<std::string> args(argv + 1, argv + argc);
     lumor::quote::QuoteProgram program(std::cin, std::cout, std::cerr);
     return program.Run(args, isatty(STDIN_FILENO) == 1);
   } catch (const std::exception& e) {

@@ -1,104 +1,111 @@
 #include "quote_program.h"
 
-#include <memory>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "command_line.h"
-#include "csv_quote_writer.h"
 #include "posix_settings_store.h"
 #include "quote_session.h"
-#include "text_quote_writer.h"
+#include "shown_text.h"
 
 namespace lumor::quote {
 namespace {
 
-constexpr std::string_view kHelp =
-    R"(Usage: lumor-quote [--discount PERCENT] [--format text|csv] [CODE ...]
+constexpr std::string_view kStandardInputName = "(standard input)";
 
-Prices fibre-optic jumpers from their order codes, such as
-C-S-SM-SC-10-SL1800-SC, exactly as the lumor calculator prices them.
+std::string SystemReason() { return std::strerror(errno); }
 
-Without CODE arguments the codes are read from standard input: one code a
-line, or CSV (RFC 4180) when the first line is a header row naming a 'code'
-column and perhaps a 'quantity' column (other columns are ignored; names match
-in any case). Blank lines, empty rows and lines starting with '#' are skipped;
-lines longer than 65536 bytes are rejected.
+// The window's set-up, and its decimal separator given back on every way out.
+class PricingEngine {
+ public:
+  PricingEngine(SettingsStore& store, double discountPercent) : engine(store) {
+    engine.ForceDecimalPoint();
+    engine.LoadDefaults();
+    engine.DiscountPercent = discountPercent;
+  }
+  ~PricingEngine() { engine.RestoreDecimalSeparator(); }
+  PricingEngine(const PricingEngine&) = delete;
+  PricingEngine& operator=(const PricingEngine&) = delete;
 
-Options:
-  --discount PERCENT  discount for every code, a plain decimal number from 0
-                      to 100, such as 12.5 (default 0)
-  --format text       the calculator's order line for each code (default);
-                      prices are grouped as the calculator groups them under
-                      the current locale, and quantities are checked but not
-                      shown
-  --format csv        code,description,unit_price_eur,quantity,total_eur, then
-                      a TOTAL row, with CRLF line ends; prices with "." and
-                      no grouping, totals exact to the cent; quantity 1
-                      unless the input gives one
-  -h, --help          show this help and exit
-  --version           show the version and exit
-
-A code is accepted when the calculator can produce it:
-TYPE-STRUCTURE-FIBRE-LEFT-LENGTH-SLCABLE-RIGHT with TYPE C or T, STRUCTURE
-S or D, FIBRE SM, M1 or M2, connectors SC SA FC FA LC LA ST E2 EA (RIGHT is XX
-for T), CABLE 0900 1700 1800 2000 2200 2400 2600 2800 3000 or Fig-0 (Fig-0
-only with D), and a LENGTH whose leading number is at least 1 and below 1001.
-A quantity is a whole number from 1 to 1000000000.
-
-Every rejected line is reported on standard error with its line number and
-the others are still priced. Exit status: 0 when every code was priced, 1
-when any line was rejected or the output could not be written, 2 for a usage
-error.
-)";
-
-void UsageError(std::ostream& err, const std::string& message) {
-  err << "lumor-quote: " << message << "\nTry 'lumor-quote --help' for more information.\n";
-}
+  Engine engine;
+};
 
 }  // namespace
 
-int QuoteProgram::Run(const std::vector<std::string_view>& args, bool inputIsTerminal) {
+int QuoteProgram::Run(const std::vector<std::string>& args, bool inputIsTerminal) {
   Options options;
   if (auto error = ParseCommandLine(args, options)) {
-    UsageError(m_err, *error);
+    m_err << "lumor-quote: " << *error << "\nTry 'lumor-quote --help' for more information.\n";
     return kUsageError;
   }
-  if (options.help) {
-    m_out << kHelp;
-    return kAllPriced;
+  if (options.help || options.version) {
+    m_out << (options.help ? HelpText() : "lumor-quote " LUMOR_QUOTE_VERSION "\n");
+    m_out.flush();
+    return m_out ? kAllPriced : kWriteFailed;
   }
-  if (options.version) {
-    m_out << "lumor-quote " LUMOR_QUOTE_VERSION "\n";
-    return kAllPriced;
+
+  std::ofstream file;
+  std::ostream* out = &m_out;
+  std::string outputName = "standard output";
+  if (options.output) {
+    outputName = "'" + MessageText(*options.output) + "'";
+    file.open(*options.output, std::ios::binary | std::ios::trunc);
+    if (!file) {
+      m_err << "lumor-quote: cannot write " << outputName << ": " << SystemReason() << '\n';
+      return kWriteFailed;
+    }
+    out = &file;
   }
 
   // The regional settings of the environment, as the window has them.
   PosixSettingsStore store;
-  Quoter quoter(store, options.discountPercent);
-  OutputBuffer output(m_out);
-  std::unique_ptr<QuoteWriter> writer;
-  if (options.format == OutputFormat::kCsv) {
-    writer = std::make_unique<CsvQuoteWriter>(output);
-  } else {
-    writer = std::make_unique<TextQuoteWriter>(output);
-  }
-  RejectionLog log(m_err);
-  QuoteSession session(quoter, *writer, output, log);
-  if (!options.codes.empty()) {
-    session.PriceArguments(options.codes);
-  } else {
-    if (inputIsTerminal) {
-      m_err << "lumor-quote: reading order codes from the terminal, one a line; end with Ctrl-D\n";
+  PricingEngine pricing(store, options.discountPercent);
+  QuoteSession session(pricing.engine, options.format, *out, m_err);
+
+  if (options.sources.empty()) options.sources.push_back({Source::Kind::kStandardInput, "-"});
+  std::size_t argument = 0;
+  for (const Source& source : options.sources) {
+    ++argument;
+    switch (source.kind) {
+      case Source::Kind::kCode:
+        session.PriceArgument(argument, source.text);
+        break;
+      case Source::Kind::kStandardInput:
+        if (inputIsTerminal) {
+          m_err << "lumor-quote: reading order codes from the terminal, one a line; end with "
+                   "Ctrl-D\n";
+        }
+        session.PriceInput(kStandardInputName, m_in, inputIsTerminal);
+        break;
+      case Source::Kind::kFile: {
+        const std::string shown = MessageText(source.text, 200);
+        std::error_code ec;
+        if (std::filesystem::is_directory(source.text, ec)) {
+          session.RejectInput("cannot read '" + shown + "': Is a directory");
+          break;
+        }
+        std::ifstream in(source.text, std::ios::binary);
+        if (!in) {
+          std::string message = "cannot read '" + shown + "': " + SystemReason();
+          if (source.text.find("-SL") != std::string::npos) {
+            message += " (an order code starts with C- or T-)";
+          }
+          session.RejectInput(message);
+          break;
+        }
+        session.PriceInput(shown, in, false);
+        break;
+      }
     }
-    session.PriceInput(m_in, inputIsTerminal);
   }
-  writer->Finish();
-  output.Flush();
-  log.Flush();
-  if (!m_out) {
-    m_err << "lumor-quote: the output could not be written\n";
-    return kRejected;
+  session.Finish();
+  if (!*out) {
+    m_err << "lumor-quote: cannot write " << outputName << ": " << SystemReason() << '\n';
+    return kWriteFailed;
   }
-  return log.Count() > 0 ? kRejected : kAllPriced;
+  return session.Rejected() > 0 ? kRejected : kAllPriced;
 }
 
 }  // namespace lumor::quote

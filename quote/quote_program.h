@@ -2,7 +2,7 @@
 
 #include <istream>
 #include <ostream>
-#include <string_view>
+#include <string>
 #include <vector>
 
 namespace lumor::quote {
@@ -13,12 +13,13 @@ class QuoteProgram {
   static constexpr int kAllPriced = 0;
   static constexpr int kRejected = 1;
   static constexpr int kUsageError = 2;
+  static constexpr int kWriteFailed = 3;
 
   QuoteProgram(std::istream& in, std::ostream& out, std::ostream& err)
       : m_in(in), m_out(out), m_err(err) {}
 
   // args without the program name; the exit status.
-  int Run(const std::vector<std::string_view>& args, bool inputIsTerminal);
+  int Run(const std::vector<std::string>& args, bool inputIsTerminal);
 
  private:
   std::istream& m_in;

@@ -1,52 +1,74 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <istream>
 #include <optional>
+#include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "csv_record.h"
-#include "output_buffer.h"
-#include "quote_writer.h"
-#include "quoter.h"
-#include "record_reader.h"
-#include "rejection_log.h"
+#include "command_line.h"
+#include "csv.h"
+#include "engine.h"
+#include "order_code.h"
 
 namespace lumor::quote {
 
-// Prices order codes from the command line or from an input of one code a
-// line or CSV, writing every accepted one and reporting every rejected one.
+// Prices order codes from arguments and inputs, writing every accepted one
+// and reporting every rejected one: each record that is not blank ends as
+// exactly one of the two.
 class QuoteSession {
  public:
-  QuoteSession(Quoter& quoter, QuoteWriter& writer, OutputBuffer& output, RejectionLog& log);
+  // The engine must already be set up as the window sets it up.
+  QuoteSession(Engine& engine, OutputFormat format, std::ostream& out, std::ostream& err);
 
-  void PriceArguments(const std::vector<std::string_view>& codes);
-  // interactive: pass every answer on at once, as for a terminal.
-  void PriceInput(std::istream& in, bool interactive,
+  void PriceArgument(std::size_t number, std::string_view code);
+  // name is what messages call the input; interactive passes every answer
+  // on at once, as for a terminal.
+  void PriceInput(std::string_view name, std::istream& in, bool interactive,
                   std::size_t maxRecordBytes = RecordReader::kMaxRecordBytes);
+  // Something that could not be read at all, such as a missing file.
+  void RejectInput(std::string_view message);
+  // The CSV TOTAL row.
+  void Finish();
+
+  std::size_t Priced() const { return m_priced; }
+  std::size_t Rejected() const { return m_rejected; }
+
+  static constexpr std::uint64_t kMaxQuantity = 1'000'000'000;
 
  private:
-  enum class Mode { kUndecided, kCodes, kCsv, kStopped };
+  struct Input;
+  // What a message names: "argument 2", or an input and its line.
+  struct Where {
+    std::string_view source;
+    std::size_t line;  // 0 for an argument
+  };
+  __extension__ typedef unsigned __int128 Sum;
 
-  void PriceRecord(const Record& record, RecordReader& reader);
-  // Reads the first line that is not blank or a comment: a CSV header, or
-  // else the first code.
-  bool ReadHeader(const Record& record, std::string_view line);
-  void PriceCsvRow(const Record& record);
-  void Price(std::string_view where, std::size_t number, std::string_view text,
+  void PriceRecord(Input& input, const Record& record);
+  bool ReadHeader(Input& input, const Record& record);
+  void PriceCsvRow(Input& input, const Record& record);
+  void Price(const Where& where, std::string_view text,
              std::optional<std::string_view> quantityText);
+  void Write(const OrderCode& code, std::uint64_t cents, std::optional<std::uint64_t> quantity);
+  void Reject(const Where& where, std::string_view message);
 
-  Quoter& m_quoter;
-  QuoteWriter& m_writer;
-  OutputBuffer& m_output;
-  RejectionLog& m_log;
-  Mode m_mode = Mode::kUndecided;
-  std::size_t m_maxRecordBytes = RecordReader::kMaxRecordBytes;
-  std::size_t m_codeColumn = 0;
-  std::optional<std::size_t> m_quantityColumn;
-  CsvRecord m_row;
+  Engine& m_engine;
+  OutputFormat m_format;
+  std::ostream& m_out;
+  std::ostream& m_err;
+  std::size_t m_priced = 0;
+  std::size_t m_rejected = 0;
+  Sum m_quantity = 0;
+  Sum m_cents = 0;
+  std::string m_line;
+  std::vector<std::string> m_fields;
 };
+
+// Reads a quantity: a whole number from 1 to kMaxQuantity, blanks around it
+// allowed.
+std::optional<std::string> ReadQuantity(std::string_view text, std::uint64_t& quantity);
 
 }  // namespace lumor::quote

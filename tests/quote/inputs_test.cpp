@@ -5,12 +5,13 @@
 
 #include "case_name.h"
 #include "command_line.h"
-#include "decimal_sum.h"
-#include "discount_reader.h"
-#include "quantity_reader.h"
+#include "quote_session.h"
 
 namespace lumor::quote {
 namespace {
+
+using testing::CaseName;
+using testing::NamedCase;
 
 struct QuantityCase : NamedCase {
   std::string text;
@@ -103,128 +104,87 @@ TEST(DiscountTest, MessagesSayWhatIsWrong) {
             "discount '1\\x1B' is not a plain decimal number of percent, such as 12 or 12.5");
 }
 
+using Kind = Source::Kind;
+constexpr Kind kCode = Kind::kCode;
+constexpr Kind kFile = Kind::kFile;
+constexpr Kind kStdin = Kind::kStandardInput;
+
 struct CommandLineCase : NamedCase {
-  std::vector<std::string_view> args;
+  std::vector<std::string> args;
   const char* error;  // empty: accepted
-  double discount;
-  OutputFormat format;
-  std::vector<std::string_view> codes;
-  bool help;
-  bool version;
+  double discount = 0;
+  OutputFormat format = OutputFormat::kText;
+  std::vector<std::pair<Kind, std::string>> sources = {};
+  const char* output = "";
+  bool help = false;
+  bool version = false;
 };
 
 const CommandLineCase kCommandLineCases[] = {
-    {"nothing reads standard input", {}, "", 0, OutputFormat::kText, {}, false, false},
-    {"codes",
-     {"C-S-SM-SC-10-SL1800-SC", "x"},
+    {"nothing reads standard input", {}, ""},
+    {"codes, files and standard input told apart",
+     {"C-S-SM-SC-10-SL1800-SC", "rack.csv", "-", "T-x", "./C-list.csv", "c-s-sm"},
      "",
      0,
      OutputFormat::kText,
-     {"C-S-SM-SC-10-SL1800-SC", "x"},
-     false,
-     false},
+     {{kCode, "C-S-SM-SC-10-SL1800-SC"},
+      {kFile, "rack.csv"},
+      {kStdin, "-"},
+      {kCode, "T-x"},
+      {kFile, "./C-list.csv"},
+      {kFile, "c-s-sm"}}},
     {"discount as two arguments",
-     {"--discount", "12.5", "c"},
+     {"--discount", "12.5", "C-x"},
      "",
      12.5,
      OutputFormat::kText,
-     {"c"},
-     false,
-     false},
-    {"discount with equals", {"--discount=5"}, "", 5, OutputFormat::kText, {}, false, false},
-    {"last discount wins",
-     {"--discount", "5", "--discount", "7"},
-     "",
-     7,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
-    {"csv format", {"--format", "csv"}, "", 0, OutputFormat::kCsv, {}, false, false},
-    {"text format with equals", {"--format=text"}, "", 0, OutputFormat::kText, {}, false, false},
-    {"options after codes",
-     {"c", "--format", "csv"},
+     {{kCode, "C-x"}}},
+    {"short discount", {"-d", "5"}, "", 5},
+    {"short discount joined", {"-d5"}, "", 5},
+    {"discount with equals", {"--discount=5"}, "", 5},
+    {"an abbreviated long option", {"--disc=5"}, "", 5},
+    {"last discount wins", {"--discount", "5", "-d", "7"}, "", 7},
+    {"csv format", {"--format", "csv"}, "", 0, OutputFormat::kCsv},
+    {"short format", {"-f", "csv"}, "", 0, OutputFormat::kCsv},
+    {"text format with equals", {"--format=text"}, "", 0, OutputFormat::kText},
+    {"options after operands",
+     {"list", "--format", "csv"},
      "",
      0,
      OutputFormat::kCsv,
-     {"c"},
-     false,
-     false},
-    {"double dash makes the rest codes",
+     {{kFile, "list"}}},
+    {"double dash makes the rest operands",
      {"--", "--format"},
      "",
      0,
      OutputFormat::kText,
-     {"--format"},
-     false,
-     false},
-    {"empty argument is a code", {""}, "", 0, OutputFormat::kText, {""}, false, false},
-    {"help", {"--help"}, "", 0, OutputFormat::kText, {}, true, false},
-    {"short help", {"-h"}, "", 0, OutputFormat::kText, {}, true, false},
-    {"help stops reading", {"--help", "--bogus"}, "", 0, OutputFormat::kText, {}, true, false},
-    {"version", {"--version"}, "", 0, OutputFormat::kText, {}, false, true},
-    {"unknown option",
-     {"--discont", "5"},
-     "unknown option '--discont'",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
-    {"single dash", {"-"}, "unknown option '-'", 0, OutputFormat::kText, {}, false, false},
-    {"discount without a value",
-     {"--discount"},
-     "option '--discount' needs a value",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
-    {"format without a value",
-     {"--format"},
-     "option '--format' needs a value",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
+     {{kFile, "--format"}}},
+    {"output file", {"-o", "out.csv"}, "", 0, OutputFormat::kText, {}, "out.csv"},
+    {"long output file", {"--output=out.csv"}, "", 0, OutputFormat::kText, {}, "out.csv"},
+    {"help", {"--help"}, "", 0, OutputFormat::kText, {}, "", true},
+    {"short help", {"-h"}, "", 0, OutputFormat::kText, {}, "", true},
+    {"help stops reading", {"--help", "--bogus"}, "", 0, OutputFormat::kText, {}, "", true},
+    {"version", {"--version"}, "", 0, OutputFormat::kText, {}, "", false, true},
+    {"short version", {"-V"}, "", 0, OutputFormat::kText, {}, "", false, true},
+    {"unknown option", {"--discont", "5"}, "unknown option '--discont'"},
+    {"unknown short option", {"-x"}, "unknown option '-x'"},
+    {"discount without a value", {"--discount"}, "option '--discount' needs a value"},
+    {"short discount without a value", {"-d"}, "option '-d' needs a value"},
+    {"format without a value", {"--format"}, "option '--format' needs a value"},
+    {"output without a value", {"-o"}, "option '-o' needs a value"},
     {"rejected discount",
      {"--discount", "abc"},
-     "discount 'abc' is not a plain decimal number of percent, such as 12 or 12.5",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
+     "discount 'abc' is not a plain decimal number of percent, such as 12 or 12.5"},
     {"empty discount",
      {"--discount="},
-     "discount '' is not a plain decimal number of percent, such as 12 or 12.5",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
-    {"unknown format",
-     {"--format", "json"},
-     "format 'json' is not text or csv",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
-    {"format is case-sensitive",
-     {"--format=CSV"},
-     "format 'CSV' is not text or csv",
-     0,
-     OutputFormat::kText,
-     {},
-     false,
-     false},
+     "discount '' is not a plain decimal number of percent, such as 12 or 12.5"},
+    {"unknown format", {"--format", "json"}, "format 'json' is not text or csv"},
+    {"format is case-sensitive", {"--format=CSV"}, "format 'CSV' is not text or csv"},
 };
 
 class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 
-TEST_P(CommandLineTest, ReadsOptionsAndCodes) {
+TEST_P(CommandLineTest, ReadsOptionsAndOperands) {
   const auto& c = GetParam();
   Options options;
   const auto error = ParseCommandLine(c.args, options);
@@ -236,43 +196,16 @@ TEST_P(CommandLineTest, ReadsOptionsAndCodes) {
   ASSERT_FALSE(error) << *error;
   EXPECT_EQ(options.discountPercent, c.discount);
   EXPECT_EQ(options.format, c.format);
-  EXPECT_EQ(options.codes, c.codes);
+  std::vector<std::pair<Kind, std::string>> sources;
+  for (const Source& source : options.sources) sources.emplace_back(source.kind, source.text);
+  EXPECT_EQ(sources, c.sources);
+  EXPECT_EQ(options.output.value_or(""), c.output);
   EXPECT_EQ(options.help, c.help);
   EXPECT_EQ(options.version, c.version);
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest, ::testing::ValuesIn(kCommandLineCases),
                          CaseName());
-
-struct SumCase : NamedCase {
-  std::vector<std::uint64_t> values;
-  int decimals;
-  const char* text;
-};
-
-const SumCase kSumCases[] = {
-    {"nothing", {}, 2, "0.00"},
-    {"below one euro", {7}, 2, "0.07"},
-    {"cents", {1371, 1371, 1371}, 2, "41.13"},
-    {"whole numbers", {3, 2}, 0, "5"},
-    {"carry into the high limb", {999'999'999'999'999'999u, 1}, 0, "1000000000000000000"},
-    {"high limb pads the low one", {999'999'999'999'999'999u, 2, 5}, 2, "10000000000000000.06"},
-    {"beyond 64 bits",
-     {18'446'744'073'709'551'615u, 18'446'744'073'709'551'615u},
-     0,
-     "36893488147419103230"},
-};
-
-class DecimalSumTest : public ::testing::TestWithParam<SumCase> {};
-
-TEST_P(DecimalSumTest, AddsExactly) {
-  const auto& c = GetParam();
-  DecimalSum sum;
-  for (std::uint64_t v : c.values) sum.Add(v);
-  EXPECT_EQ(sum.Text(c.decimals), c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sums, DecimalSumTest, ::testing::ValuesIn(kSumCases), CaseName());
 
 }  // namespace
 }  // namespace lumor::quote

@@ -6,16 +6,18 @@
 #include <vector>
 
 #include "case_name.h"
-#include "csv_record.h"
-#include "decimal_sum.h"
+#include "csv.h"
 #include "engine.h"
 #include "known_lines.h"
 #include "posix_settings_store.h"
 #include "program_runner.h"
-#include "utf8.h"
+#include "shown_text.h"
 
 namespace lumor::quote {
 namespace {
+
+using testing::CaseName;
+using testing::NamedCase;
 
 const std::string kTryHelp = "Try 'lumor-quote --help' for more information.\n";
 
@@ -56,7 +58,8 @@ const ProgramCase kProgramCases[] = {
      {kDefault, "C-S-SM-SC-10-SL1900-SC", "T-D-M2-FA-10-SL1800-XX"},
      "",
      kDefaultLine + kPigtailLine,
-     "argument 2: cable code '1900' is not one of 0900, 1700, 1800, 2000, 2200, 2400, 2600, "
+     "lumor-quote: argument 2: cable code '1900' is not one of 0900, 1700, 1800, 2000, 2200, 2400, "
+     "2600, "
      "2800, 3000, Fig-0\n",
      1},
     {"arguments leave standard input alone", {kDefault}, "garbage\n", kDefaultLine, "", 0},
@@ -64,9 +67,40 @@ const ProgramCase kProgramCases[] = {
      {"C-S-SM-SC-10-SL1800-S\xC3"},
      "",
      "",
-     "argument 1: not valid UTF-8\n",
+     "lumor-quote: argument 1: not valid UTF-8\n",
      1},
-    {"an empty argument", {""}, "", "", "argument 1: the order code is empty\n", 1},
+    {"an empty argument names no file",
+     {""},
+     "",
+     "",
+     "lumor-quote: cannot read '': No such file or directory\n",
+     1},
+    {"a missing file, with a hint when it looks like a mistyped code",
+     {"c-s-sm-sc-10-SL1800-SC", kDefault},
+     "",
+     kDefaultLine,
+     "lumor-quote: cannot read 'c-s-sm-sc-10-SL1800-SC': No such file or directory (an order "
+     "code starts with C- or T-)\n",
+     1},
+    {"a directory is no input", {"/"}, "", "", "lumor-quote: cannot read '/': Is a directory\n", 1},
+    {"codes and standard input in the order given",
+     {"T-D-M2-FA-10-SL1800-XX", "-", "T-D-M2-FA-10-SL1800-XX"},
+     kDefault + "\n",
+     kPigtailLine + kDefaultLine + kPigtailLine,
+     "",
+     0},
+    {"a failed write has its own status and says why",
+     {"-o", "/dev/full", kDefault},
+     "",
+     "",
+     "lumor-quote: cannot write '/dev/full': No space left on device\n",
+     3},
+    {"an output that cannot be opened",
+     {"--output=/nonexistent/out.txt", kDefault},
+     "",
+     "",
+     "lumor-quote: cannot write '/nonexistent/out.txt': No such file or directory\n",
+     3},
     {"standard input all priced", {}, kDefault + "\n", kDefaultLine, "", 0},
     {"empty standard input", {}, "", "", "", 0},
     {"discount as the window applies it",
@@ -166,10 +200,10 @@ TEST(ProgramTest, HelpShowsUsageOnStandardOutput) {
   const ProgramResult r = RunQuoteProgram({"--help"}, "");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
-  EXPECT_TRUE(
-      r.out.starts_with("Usage: lumor-quote [--discount PERCENT] [--format text|csv] [CODE ...]\n"))
-      << r.out;
-  for (const char* topic : {"--discount PERCENT", "--format csv", "quantity", "Exit status"}) {
+  EXPECT_TRUE(r.out.starts_with("Usage: lumor-quote [OPTION]... [CODE|FILE]...\n")) << r.out;
+  for (const char* topic : {"--discount=PERCENT", "--format=csv", "--output=FILE", "kod", "adet",
+                            "SC SA FC FA LC LA ST E2 EA", "(Fig-0 only with D)", "Exit status",
+                            "3  the output could not be written"}) {
     EXPECT_NE(r.out.find(topic), std::string::npos) << topic;
   }
 }
@@ -212,7 +246,7 @@ TEST(ProgramTest, HostileInputIsReportedSafelyAndEnds) {
   }
   std::size_t tooLong = 0;
   for (const auto& line : Lines(r.err, "\n")) {
-    EXPECT_TRUE(line.starts_with("line ")) << line;
+    EXPECT_TRUE(line.starts_with("lumor-quote: (standard input):")) << line;
     tooLong += line.find(" bytes long, above the limit of 65536: ") != std::string::npos;
     EXPECT_LT(line.size(), 300u);
   }
@@ -310,8 +344,7 @@ TEST_P(RoundTripTest, EveryComposedCodeReadsBackToTheSameLine) {
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, RoundTripTest, ::testing::ValuesIn(kRoundTrips), CaseName());
 
-// The CSV takes its prices from the order line; a grouping locale is where
-// that could go wrong.
+// A grouping locale is where the CSV's plain prices could go wrong.
 class CsvRoundTripTest : public RoundTripTest {};
 
 TEST_P(CsvRoundTripTest, EveryComposedCodeGivesTheWindowsPriceInCsv) {
@@ -327,11 +360,12 @@ TEST_P(CsvRoundTripTest, EveryComposedCodeGivesTheWindowsPriceInCsv) {
   EXPECT_EQ(r.err, "");
   const auto rows = Lines(r.out, "\r\n");
   ASSERT_EQ(rows.size(), all.size() + 2);
-  CsvRecord row;
-  DecimalSum cents;
+  std::vector<std::string> row;
+  std::size_t bad = 0;
+  std::uint64_t cents = 0;
   for (std::size_t i = 0; i < all.size(); ++i) {
-    ASSERT_EQ(row.Split(rows[i + 1]), CsvStatus::kOk) << rows[i + 1];
-    ASSERT_EQ(row.Size(), 5u) << rows[i + 1];
+    ASSERT_EQ(SplitCsv(rows[i + 1], ',', row, bad), CsvStatus::kOk) << rows[i + 1];
+    ASSERT_EQ(row.size(), 5u) << rows[i + 1];
     const std::string price = PriceText(all[i].price, {".", ""});
     ASSERT_EQ(row[0], all[i].code);
     ASSERT_EQ(row[1], all[i].description);
@@ -342,9 +376,12 @@ TEST_P(CsvRoundTripTest, EveryComposedCodeGivesTheWindowsPriceInCsv) {
     for (char d : price) {
       if (d != '.') digits += d;
     }
-    cents.Add(std::stoull(digits));
+    cents += std::stoull(digits);
   }
-  EXPECT_EQ(rows.back(), "TOTAL,,," + std::to_string(all.size()) + "," + cents.Text(2));
+  const std::string total = std::to_string(cents);
+  EXPECT_EQ(rows.back(), "TOTAL,,," + std::to_string(all.size()) + "," +
+                             total.substr(0, total.size() - 2) + "." +
+                             total.substr(total.size() - 2));
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CsvRoundTripTest, ::testing::Values(kRoundTrips[1]),

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "case_name.h"
-#include "message_text.h"
-#include "utf8.h"
+#include "shown_text.h"
 
-namespace lumor::quote {
+namespace lumor {
 namespace {
+
+using testing::CaseName;
+using testing::NamedCase;
 
 struct Utf8Case : NamedCase {
   std::string text;
@@ -82,4 +84,4 @@ TEST(MessageTextTest, AMegabyteIsShownShort) {
 }
 
 }  // namespace
-}  // namespace lumor::quote
+}  // namespace lumor

@@ -1,14 +1,20 @@
-#include "order_code_reader.h"
+#include "order_code.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "case_name.h"
+#include "catalogue.h"
+#include "engine.h"
+#include "jumper.h"
 #include "number_text.h"
 
-namespace lumor::quote {
+namespace lumor {
 namespace {
+
+using testing::CaseName;
+using testing::NamedCase;
 
 struct AcceptedCase : NamedCase {
   std::string text;
@@ -80,8 +86,7 @@ TEST(OrderCodeReaderTest, TheCodeIsWhatRemainsWithoutTheBlanksAround) {
   EXPECT_EQ(code.text, "T-D-SM-SC- 7 -SLFig-0-XX");
 }
 
-// Lengths that read as plain digits take a shortcut; near the limits it must
-// decide exactly as the window's reading does.
+// Near the limits the reader must decide exactly as the window's reading does.
 TEST(OrderCodeReaderTest, EveryLengthNearTheLimitsIsJudgedAsTheWindowJudgesIt) {
   const char* wholes[] = {"",   "0",   "00",  "1",    "01",    "0001", "2",    "9",    "10",
                           "99", "100", "999", "1000", "01000", "1001", "1002", "9999", "10000"};
@@ -150,7 +155,27 @@ const RejectedCase kRejected[] = {
      "the length is missing in 'C-S-SM-SC-SL1800-SC'; an order code reads like "
      "C-S-SM-SC-10-SL1800-SC"},
     {"empty length, as after a rejection in the window", "C-S-SM-SC--SL1800-SC", CodeField::kLength,
-     "the length is empty"},
+     "the length is empty; the calculator leaves it so only after refusing a length, and such a "
+     "code cannot be ordered"},
+    {"two codes pasted with a blank", "C-S-SM-SC-10-SL1800-SC C-S-SM-SC-20-SL1800-LC",
+     CodeField::kLength,
+     "length '10-SL1800-SC C-S-SM-SC-20' holds the start of another order code: two order codes "
+     "on one line?"},
+    {"two codes pasted with a tab", "C-S-SM-SC-10-SL1800-SC\tT-S-SM-SC-20-SL1800-XX",
+     CodeField::kLength,
+     "length '10-SL1800-SC\\tT-S-SM-SC-20' holds the start of another order code: two order "
+     "codes on one line?"},
+    {"two codes pasted with a semicolon", "C-S-SM-SC-10-SL1800-SC;C-S-SM-SC-20-SL1800-LC",
+     CodeField::kLength,
+     "length '10-SL1800-SC;C-S-SM-SC-20' holds the start of another order code: two order codes "
+     "on one line?"},
+    {"two codes run together", "C-S-SM-SC-10-SL1800-SCC-S-SM-SC-20-SL1800-LC", CodeField::kLength,
+     "length '10-SL1800-SCC-S-SM-SC-20' holds the start of another order code: two order codes "
+     "on one line?"},
+    {"a line feed in the length", "C-S-SM-SC-1\n0-SL1800-SC", CodeField::kLength,
+     "length '1\\n0' holds a control character"},
+    {"a NUL in the length", std::string("C-S-SM-SC-10\0-SL1800-SC", 24), CodeField::kLength,
+     "length '10\\x00' holds a control character"},
     {"length just below 1", "C-S-SM-SC-0.99-SL1800-SC", CodeField::kLength,
      "length '0.99' reads as .99 m; it must be at least 1 and below 1001"},
     {"length 1001", "C-S-SM-SC-1001-SL1800-SC", CodeField::kLength,
@@ -210,5 +235,49 @@ TEST_P(RejectedCodeTest, NamesTheFieldAndTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, RejectedCodeTest, ::testing::ValuesIn(kRejected), CaseName());
 
+// Every code the window can compose reads back to the same selection, and so
+// to the same order line: the reader is BuildOrderLine's inverse.
+TEST(OrderCodeRoundTripTest, EveryCatalogueCodeReadsBackToItsLine) {
+  const char* lengths[] = {"10", "1", "1000.99", "12abc", "1,5", " 7", "3-4", "5-SL", "1-SLFig-0"};
+  Engine written;
+  Engine read;
+  read.LoadDefaults();
+  std::size_t codes = 0;  // one per selection
+  for (bool pigtail : {false, true}) {
+    for (bool duplex : {false, true}) {
+      for (auto fibre : {testing::SM, testing::MM62, testing::MM50}) {
+        for (const ConnectorInfo& left : kConnectors) {
+          for (const ConnectorInfo& right : kConnectors) {
+            if (pigtail && &right != &kConnectors.front()) continue;
+            for (const CableInfo& cable : kCables) {
+              if (cable.duplexOnly && !duplex) continue;
+              for (const char* length : lengths) {
+                // The catalogue's codes are literals, so their data ends in NUL.
+                testing::Apply(written, {pigtail, duplex, fibre, left.code.data(),
+                                         pigtail ? kNoConnector.data() : right.code.data(),
+                                         cable.code.data(), length, 0});
+                written.BuildOrderLine();
+                const std::string line = written.OrderLine;
+                const std::string code = line.substr(0, line.find("    "));
+
+                OrderCode parsed;
+                const auto error = ReadOrderCode(code, parsed);
+                ASSERT_FALSE(error) << code << ": " << error->message;
+                SelectOrderCode(parsed, read.SelectionState);
+                read.BuildOrderLine();
+                ASSERT_EQ(read.OrderLine, line) << code;
+                ++codes;
+              }
+            }
+          }
+        }
+      }
+    }
+  }
+  // patch cords 2 x 3 x 9 x 9, pigtails 2 x 3 x 9, each with every cable but Fig-0
+  // on simplex, at every length
+  EXPECT_EQ(codes, (2u * 3u * 9u * 9u + 2u * 3u * 9u) / 2u * 19u * 9u);
+}
+
 }  // namespace
-}  // namespace lumor::quote
+}  // namespace lumor

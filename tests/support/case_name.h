@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-namespace lumor::quote {
+namespace lumor::testing {
 
 // The start of every table row: what the row proves. Test names and failure
 // messages show it instead of the row's bytes.
@@ -29,4 +29,4 @@ struct CaseName {
   }
 };
 
-}  // namespace lumor::quote
+}  // namespace lumor::testing
