@@ -212,9 +212,9 @@ std::string NumberText(double value) {
     out += d.digits;
     out.append(static_cast<std::size_t>(d.exponent + 1 - n), '0');
   } else {
-    out.append(d.digits, 0, static_cast<std::size_t>(d.exponent + 1));
+    out.append(d.digits, 0, static_cast<std::size_t>(d.exponent) + 1);
     out += '.';
-    out.append(d.digits, static_cast<std::size_t>(d.exponent + 1));
+    out.append(d.digits, static_cast<std::size_t>(d.exponent) + 1);
   }
   return out;
 }
