@@ -18,7 +18,7 @@ struct SelectionState {
   std::string LeftConnector;
   std::string CableLength;  // exactly as typed
   std::string CableCode;
-  std::string RightConnector;  // "XX" while a pigtail is chosen
+  std::string RightConnector;  // kNoConnector while a pigtail is chosen
 };
 
 }  // namespace lumor

@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <exception>
+#include <iterator>
 #include <string_view>
 
+#include "catalogue.h"
 #include "catalogue_icon.h"
 #include "colour_value.h"
 #include "combo_box.h"
@@ -26,25 +28,23 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 std::string S(const QString& text) { return text.toStdString(); }
 
-// Photo indices by connector code, in the order the codes are compared.
+// The photo slots of each catalogue connector, in catalogue order: the
+// single-mode picture and the multimode one (the same for an angled polish).
 struct Photo {
-  std::string_view code;
   int singleMode;
   int multiMode;
-  bool angled;
 };
 
-constexpr Photo kPhotos[] = {
-    {"SC", 0, 1, false},  {"SA", 2, 2, true},    {"FC", 3, 4, false},
-    {"FA", 5, 5, true},   {"LC", 6, 7, false},   {"LA", 8, 8, true},
-    {"ST", 9, 10, false}, {"E2", 11, 12, false}, {"EA", 13, 13, true},
-};
+constexpr Photo kPhotos[] = {{0, 1}, {2, 2},  {3, 4},   {5, 5},  {6, 7},
+                             {8, 8}, {9, 10}, {11, 12}, {13, 13}};
+static_assert(std::size(kPhotos) == kConnectors.size(), "a photo row for every connector");
 
-const Photo* FindPhoto(const std::string& code) {
-  for (const Photo& photo : kPhotos) {
-    if (photo.code == code) return &photo;
-  }
-  return nullptr;
+// The connector's catalogue row and photos, or nullptr for a code without.
+const ConnectorInfo* FindConnector(const std::string& code, const Photo*& photo) {
+  const auto index = ConnectorIndex(code);
+  if (!index) return nullptr;
+  photo = &kPhotos[*index];
+  return &kConnectors[*index];
 }
 
 constexpr int kPigtailSimplexEnd = 14;
@@ -175,17 +175,13 @@ void Lumor_ana_form::Kombolari_Doldur() {
   const QString left = Sol_uc_kombo->text();
   Sol_uc_kombo->Clear();
   sag_uc_kombo->Clear();
-  if (m_engine.SelectionState.IsSingleMode) {
-    for (int slot = 1; slot <= 9; ++slot) {
-      const QString code = Q(m_engine.ConnectorTable(slot).Code);
-      Sol_uc_kombo->AddItem(code);
-      sag_uc_kombo->AddItem(code);
-    }
-  } else {
-    // Angled polish is not offered with a multimode fibre.
-    constexpr int kStraight[] = {1, 3, 5, 7, 8};
-    for (int slot : kStraight) Sol_uc_kombo->AddItem(Q(m_engine.ConnectorTable(slot).Code));
-    for (int slot : kStraight) sag_uc_kombo->AddItem(Q(m_engine.ConnectorTable(slot).Code));
+  // Angled polish is not offered with a multimode fibre.
+  const bool singleMode = m_engine.SelectionState.IsSingleMode;
+  for (std::size_t i = 0; i < kConnectors.size(); ++i) {
+    if (!singleMode && kConnectors[i].angled) continue;
+    const QString code = Q(m_engine.ConnectorTable(static_cast<int>(i) + 1).Code);
+    Sol_uc_kombo->AddItem(code);
+    sag_uc_kombo->AddItem(code);
   }
   sag_uc_kombo->setText(right);
   Sol_uc_kombo->setText(left);
@@ -201,8 +197,9 @@ void Lumor_ana_form::Resimleri_Goster() {
   Image5->setVisible(s.IsDuplex && !s.IsFig0);
   Fig0Picture->setVisible(s.IsDuplex && s.IsFig0);
 
-  if (const Photo* left = FindPhoto(s.LeftConnector)) {
-    const int index = left->angled || s.IsSingleMode ? left->singleMode : left->multiMode;
+  const Photo* photo = nullptr;
+  if (const ConnectorInfo* left = FindConnector(s.LeftConnector, photo)) {
+    const int index = left->angled || s.IsSingleMode ? photo->singleMode : photo->multiMode;
     Image2[static_cast<std::size_t>(index)]->setVisible(true);
     if (left->angled) {
       MultiModlariGizle();
@@ -213,8 +210,8 @@ void Lumor_ana_form::Resimleri_Goster() {
 
   if (s.IsPigTail) {
     Image3[s.IsDuplex ? kPigtailDuplexEnd : kPigtailSimplexEnd]->setVisible(true);
-  } else if (const Photo* right = FindPhoto(s.RightConnector)) {
-    const int index = right->angled || s.IsSingleMode ? right->singleMode : right->multiMode;
+  } else if (const ConnectorInfo* right = FindConnector(s.RightConnector, photo)) {
+    const int index = right->angled || s.IsSingleMode ? photo->singleMode : photo->multiMode;
     Image3[static_cast<std::size_t>(index)]->setVisible(true);
     if (right->angled) {
       MultiModlariGizle();
@@ -260,7 +257,7 @@ void Lumor_ana_form::PigTail_Option_Click() {
   auto& s = m_engine.SelectionState;
   s.IsPigTail = true;
   s.IsPatchCord = false;
-  s.RightConnector = "XX";
+  s.RightConnector = kNoConnector;
   sag_uc_kombo->setEnabled(false);
   ShowOrderLine();
   Resimleri_Goster();
@@ -313,7 +310,7 @@ void Lumor_ana_form::Kablo_kombo_Click() {
   auto& s = m_engine.SelectionState;
   s.CableCode = S(Kablo_kombo->text());
   ShowOrderLine();
-  if (s.CableCode == "Fig-0") {
+  if (CableIsDuplexOnly(s.CableCode)) {
     // The figure-eight cable only comes as duplex.
     Dubleks_Option_Click();
     Dubleks_Option->setValue(true);

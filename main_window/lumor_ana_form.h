@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "control_registry.h"
+#include "main_window_layout.h"
 
 namespace lumor {
 
@@ -94,8 +95,8 @@ class Lumor_ana_form : public QWidget {
   toolkit::TextBox* boy_text;
   toolkit::TextBox* IndirimText;
   toolkit::TextBox* KabloKodu_label;
-  std::array<toolkit::ImageSlot*, 14> Image2;
-  std::array<toolkit::ImageSlot*, 16> Image3;
+  std::array<toolkit::ImageSlot*, MainWindowLayout::kLeftPhotoCount> Image2;
+  std::array<toolkit::ImageSlot*, MainWindowLayout::kRightPhotoCount> Image3;
   toolkit::ImageSlot* Image4;
   toolkit::ImageSlot* Image5;
   toolkit::ImageSlot* Fig0Picture;

@@ -20,6 +20,10 @@ struct MainWindowLayout {
   static constexpr int kCatalogueHeight = 1125;
   static constexpr int kCatalogueTabIndex = 23;
 
+  // The photo stacks of the left and the right end (Image2, Image3).
+  static constexpr int kLeftPhotoCount = 14;
+  static constexpr int kRightPhotoCount = 16;
+
   static std::span<const toolkit::ControlRow> Controls();
 };
 
