@@ -1,5 +1,5 @@
 # The two commands a newcomer needs. Both install what is missing first.
-.PHONY: run test
+.PHONY: run test package
 
 FUZZ_SECONDS ?= 30
 
@@ -17,3 +17,8 @@ test:
 	cmake --build --preset fuzz
 	bash tools/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 	ctest --preset test
+	bash tests/package/check_package.sh
+
+# The Debian package, build/package/lumor_<version>_amd64.deb.
+package:
+	@bash tools/package.sh

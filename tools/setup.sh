@@ -8,9 +8,12 @@ mode="${1:-run}"
 
 run_pkgs=(make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
-  fonts-liberation fonts-dejavu-core xdg-utils)
+  fonts-liberation fonts-dejavu-core xdg-utils librsvg2-bin)
 test_pkgs=(clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip x11-utils openbox wmctrl imagemagick poppler-utils locales)
+
+# The Debian package and its checks, which install it into a fresh Debian root.
+package_pkgs=(dpkg-dev file lintian desktop-file-utils appstream man-db debootstrap)
 
 # The Windows build: the cross compiler, its source of Qt, the installer
 # maker and Wine to test what it makes.
@@ -19,7 +22,8 @@ windows_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev perl
 
 pkgs=("${run_pkgs[@]}")
 case "$mode" in
-  test) pkgs+=("${test_pkgs[@]}") ;;
+  test) pkgs+=("${test_pkgs[@]}" "${package_pkgs[@]}") ;;
+  package) pkgs+=("${package_pkgs[@]}") ;;
   windows) pkgs+=("${windows_pkgs[@]}") ;;
 esac
 
