@@ -12,6 +12,9 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   // textChanged also comes for an edit that ends in the same text, such as
   // typing over a selection with the character it holds.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    // A write from code shows the start of the text, as the classic box
+    // does; QLineEdit would show its end. The user's own edits are modified.
+    if (!isModified()) setCursorPosition(0);
     if (text == m_lastText) return;
     m_lastText = text;
     emit Change();

@@ -10,7 +10,8 @@ namespace lumor::toolkit {
 // Change is raised synchronously whenever the text changes, by the user
 // (typing, pasting, cutting) or by setText, and not when the new text equals
 // the old. A Change handler may write its own box: the nested Change runs to
-// its end first and its text is the one that stays.
+// its end first and its text is the one that stays. A write from code
+// leaves the box showing the start of its text.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
