@@ -1,5 +1,5 @@
 # The two commands a newcomer needs. Both install what is missing first.
-.PHONY: run test
+.PHONY: run test windows test-windows
 
 FUZZ_SECONDS ?= 30
 
@@ -17,3 +17,13 @@ test:
 	cmake --build --preset fuzz
 	bash tools/run_fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 	ctest --preset test
+
+# The Windows installer, cross-built here. The first run on a machine builds
+# the Qt SDK for Windows, which takes about 40 minutes.
+windows:
+	@bash tools/windows/build.sh installer
+
+# The Windows programs' tests, run under Wine.
+test-windows:
+	@bash tools/windows/build.sh all installer
+	bash tools/windows/run-tests.sh

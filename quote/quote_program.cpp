@@ -4,7 +4,7 @@
 
 #include "command_line.h"
 #include "csv_quote_writer.h"
-#include "posix_settings_store.h"
+#include "native_platform.h"
 #include "quote_session.h"
 #include "text_quote_writer.h"
 
@@ -72,8 +72,8 @@ int QuoteProgram::Run(const std::vector<std::string_view>& args, bool inputIsTer
   }
 
   // The regional settings of the environment, as the window has them.
-  PosixSettingsStore store;
-  Quoter quoter(store, options.discountPercent);
+  const auto store = nativeSettingsStore();
+  Quoter quoter(*store, options.discountPercent);
   OutputBuffer output(m_out);
   std::unique_ptr<QuoteWriter> writer;
   if (options.format == OutputFormat::kCsv) {
