@@ -1,5 +1,5 @@
 # The two commands a newcomer needs. Both install what is missing first.
-.PHONY: run test package
+.PHONY: run test package windows test-windows
 
 FUZZ_SECONDS ?= 30
 
@@ -22,3 +22,13 @@ test:
 # The Debian package, build/package/lumor_<version>_amd64.deb.
 package:
 	@bash tools/package.sh
+
+# The Windows installer, cross-built here. The first run on a machine builds
+# the Qt SDK for Windows, which takes about 40 minutes.
+windows:
+	@bash tools/windows/build.sh installer
+
+# The Windows programs' tests, run under Wine.
+test-windows:
+	@bash tools/windows/build.sh all installer
+	bash tools/windows/run-tests.sh

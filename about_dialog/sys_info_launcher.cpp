@@ -48,10 +48,10 @@ SysInfoLauncher::SysInfoLauncher(RegistryReader& registry, FileProbe& files,
 void SysInfoLauncher::StartSysInfo() {
   try {
     std::string SysInfoPath;
-    // An empty path names no program, so it counts as not found.
-    if (GetKeyValue(kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, SysInfoPath) &&
-        !SysInfoPath.empty()) {
-      if (m_programs.Start(SysInfoPath)) return;
+    // A value found is started as it is, with no existence test and no second
+    // location; an empty one (a value of another type) names no program.
+    if (GetKeyValue(kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, SysInfoPath)) {
+      if (!SysInfoPath.empty() && m_programs.Start(SysInfoPath)) return;
     } else if (GetKeyValue(kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue,
                            SysInfoPath)) {
       SysInfoPath += kSysInfoProgramFile;

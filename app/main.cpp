@@ -1,14 +1,16 @@
 #include <QApplication>
 #include <cstdio>
 #include <exception>
+#include <memory>
+#include <optional>
 
 #include "application_identity.h"
-#include "desktop_document_opener.h"
+#include "artwork.h"
 #include "engine.h"
 #include "frm_about.h"
 #include "lumor_ana_form.h"
 #include "message_box.h"
-#include "posix_settings_store.h"
+#include "native_platform.h"
 
 int main(int argc, char** argv) {
 #ifndef _WIN32
@@ -27,25 +29,28 @@ int main(int argc, char** argv) {
   // Ties the window to its menu entry and icon where the desktop goes by the
   // desktop id (Wayland, portals); on X11 the class "lumor" does.
   QGuiApplication::setDesktopFileName(QStringLiteral(LUMOR_APP_ID));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumor/images/icon.svg")));
+  QApplication::setWindowIcon(lumor::toolkit::artworkIcon(QStringLiteral(":/lumor/images/icon.svg")));
 
-  lumor::PosixSettingsStore store;
-  lumor::Engine engine(store);
-  lumor::DesktopDocumentOpener opener;
-
-  auto* window = new lumor::Lumor_ana_form(engine, {.documentOpener = opener,
-                                                    .showAbout = [] { lumor::showAboutDialog(); },
-                                                    .showMessage =
-                                                        [](QWidget* parent, const QString& text) {
-                                                          lumor::toolkit::messageBox(parent, text);
-                                                        }});
-  window->setAttribute(Qt::WA_DeleteOnClose);
+  const auto store = lumor::nativeSettingsStore();
+  const auto opener = lumor::nativeDocumentOpener();
+  // The engine reads the store as it is made, so a failing store is caught too.
+  std::optional<lumor::Engine> engine;
+  std::unique_ptr<lumor::Lumor_ana_form> window;
   try {
+    engine.emplace(*store);
+    lumor::MainWindowServices services{
+        .documentOpener = *opener,
+        .showAbout = [] { lumor::showAboutDialog(); },
+        .showMessage = [](QWidget* parent,
+                          const QString& text) { lumor::toolkit::messageBox(parent, text); }};
+    window = std::make_unique<lumor::Lumor_ana_form>(*engine, std::move(services));
+    window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
   } catch (const std::exception& e) {
     lumor::toolkit::messageBox(nullptr, QString::fromUtf8(e.what()));
     return 1;
   }
-  window->show();
+  // From here the window deletes itself when it closes.
+  window.release()->show();
   return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "artwork.h"
 #include "catalogue.h"
 #include "catalogue_icon.h"
 #include "colour_value.h"
@@ -57,7 +58,7 @@ Lumor_ana_form::Lumor_ana_form(Engine& engine, MainWindowServices services, QWid
     : QWidget(parent), m_engine(engine), m_services(std::move(services)) {
   setObjectName(QStringLiteral("Lumor_ana_form"));
   setWindowTitle(QString::fromUtf8(MainWindowLayout::kCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/lumor/images/icon.svg")));
+  setWindowIcon(toolkit::artworkIcon(QStringLiteral(":/lumor/images/icon.svg")));
   // The classic toolkit's default face for every control without its own.
   setFont(toolkit::toolkitFont({"MS Sans Serif", 8.25, false}));
   toolkit::setBackColour(this, toolkit::kWindowBackColour);

@@ -8,9 +8,17 @@
 
 namespace lumor {
 
+std::string WindowsProgramStarter::CommandLine(const std::string& programPath) {
+  // A file name cannot hold a quote, and a zero would cut the name short.
+  if (programPath.empty() || programPath.find_first_of(std::string("\"\0", 2)) != std::string::npos)
+    return {};
+  return '"' + programPath + '"';
+}
+
 bool WindowsProgramStarter::Start(const std::string& commandText) {
-  if (commandText.empty()) return false;
-  std::vector<char> commandLine(commandText.begin(), commandText.end());
+  const std::string command = CommandLine(commandText);
+  if (command.empty()) return false;
+  std::vector<char> commandLine(command.begin(), command.end());
   commandLine.push_back('\0');  // CreateProcessA may write into it
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -1,4 +1,8 @@
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <exception>
 #include <iostream>
@@ -8,6 +12,10 @@
 #include "quote_program.h"
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The same bytes as on every other platform: no "\r" before each "\n".
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::ios::sync_with_stdio(false);
   try {
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "command_line.h"
-#include "posix_settings_store.h"
+#include "native_platform.h"
 #include "quote_session.h"
 #include "shown_text.h"
 
@@ -60,8 +60,8 @@ int QuoteProgram::Run(const std::vector<std::string>& args, bool inputIsTerminal
   }
 
   // The regional settings of the environment, as the window has them.
-  PosixSettingsStore store;
-  PricingEngine pricing(store, options.discountPercent);
+  const auto store = nativeSettingsStore();
+  PricingEngine pricing(*store, options.discountPercent);
   QuoteSession session(pricing.engine, options.format, *out, m_err);
 
   if (options.sources.empty()) options.sources.push_back({Source::Kind::kStandardInput, "-"});

@@ -1,35 +1,26 @@
 #include "image_slot.h"
 
 #include <qdrawutil.h>
-#include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <stdexcept>
-
-#include "artwork.h"
 
 namespace lumor::toolkit {
 
 ImageSlot::ImageSlot(const QString& resourcePath, bool bordered, QWidget* parent)
-    : QWidget(parent), m_path(resourcePath), m_bordered(bordered) {
-  if (!QFile::exists(resourcePath))
+    : QWidget(parent), m_artwork(resourcePath), m_bordered(bordered) {
+  // Parsed on first use: most photos of a stack are never shown, and parsing
+  // them all would slow the window's start.
+  if (!Artwork::exists(resourcePath))
     throw std::runtime_error("no artwork at " + resourcePath.toStdString());
   setFocusPolicy(Qt::NoFocus);
 }
 
-QSvgRenderer& ImageSlot::renderer() const {
-  // Parsed on first use: most photos of a stack are never shown, and parsing
-  // them all would slow the window's start.
-  if (!m_renderer) m_renderer = new QSvgRenderer(m_path, const_cast<ImageSlot*>(this));
-  return *m_renderer;
-}
-
-QSize ImageSlot::naturalSize() const { return renderer().defaultSize(); }
+QSize ImageSlot::naturalSize() const { return m_artwork.naturalSize(); }
 
 QPixmap ImageSlot::pixmap() const {
   const qreal ratio = devicePixelRatioF();
   if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != ratio)
-    m_pixmap = renderArtwork(renderer(), ratio);
+    m_pixmap = m_artwork.render(ratio);
   return m_pixmap;
 }
 

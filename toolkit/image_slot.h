@@ -3,11 +3,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-class QSvgRenderer;
+#include "artwork.h"
 
 namespace lumor::toolkit {
 
-// A classic image or picture box showing one SVG resource at its natural
+// A classic image or picture box showing one artwork resource at its natural
 // size from the top-left corner, optionally inside a 2-pixel sunken border
 // (so a 100 x 100 picture fills a 104 x 104 control). Visible is
 // QWidget::setVisible. Throws std::runtime_error for a missing resource.
@@ -30,10 +30,7 @@ class ImageSlot : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QSvgRenderer& renderer() const;
-
-  QString m_path;
-  mutable QSvgRenderer* m_renderer = nullptr;
+  Artwork m_artwork;
   bool m_bordered;
   mutable QPixmap m_pixmap;  // re-rendered when the device-pixel ratio changes
 };
