@@ -1,5 +1,6 @@
 #include "font_choice.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <array>
 
@@ -29,6 +30,10 @@ constexpr std::array<FaceSubstitute, 9> kFaceSubstitutes{{
 
 const FaceSubstitute* findSubstitute(const char* face) {
   const QString wanted = QString::fromUtf8(face);
+#ifdef _WIN32
+  // Windows usually has the classic faces themselves; substitute only what is missing.
+  if (QFontDatabase::hasFamily(wanted)) return nullptr;
+#endif
   for (const FaceSubstitute& entry : kFaceSubstitutes) {
     // Windows face names are case-insensitive.
     if (wanted.compare(QLatin1String(entry.classic), Qt::CaseInsensitive) == 0) return &entry;

@@ -141,8 +141,13 @@ TEST(PriceTextTest, UsesTheSeparatorsItIsGiven) {
 // QApplication sets the C library's locale from the environment; none of the
 // number texts may follow it.
 TEST(NumberTextTest, IgnoresTheCLibraryLocale) {
+#ifdef _WIN32
+  constexpr const char* kGerman = "German_Germany.1252";  // the Windows C library's name
+#else
+  constexpr const char* kGerman = "de_DE.UTF-8";
+#endif
   const std::string before = std::setlocale(LC_ALL, nullptr);
-  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale de_DE.UTF-8 is missing";
+  ASSERT_NE(std::setlocale(LC_ALL, kGerman), nullptr) << "locale " << kGerman << " is missing";
   const double length = LeadingNumber("2.5");
   const std::string number = NumberText(2.5);
   const std::string price = PriceText(1234.5);
