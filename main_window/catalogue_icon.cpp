@@ -19,10 +19,15 @@ constexpr const char* kCatalogueResource = ":/lumor/catalogue.pdf";
 
 CatalogueIcon::CatalogueIcon(DocumentOpener& opener, std::function<void(const QString&)> report,
                              QWidget* parent)
-    : QWidget(parent), m_opener(opener), m_report(std::move(report)) {
+    : QAbstractButton(parent), m_opener(opener), m_report(std::move(report)) {
   setFont(toolkit::toolkitFont({"Tahoma", 7.5, false}));
   setCursor(Qt::PointingHandCursor);
   setToolTip(QStringLiteral("Katalog / Catalogue (PDF)"));
+  setAccessibleName(QStringLiteral("Katalog / Catalogue (PDF)"));
+  setAccessibleDescription(QString::fromUtf8(kCaptionFirstLine) +
+                           QString::fromUtf8(kCaptionSecondLine));
+  // Space, and the press action of assistive technology, click the button.
+  connect(this, &QAbstractButton::clicked, this, &CatalogueIcon::Open);
 }
 
 void CatalogueIcon::paintEvent(QPaintEvent*) {
@@ -46,6 +51,10 @@ void CatalogueIcon::paintEvent(QPaintEvent*) {
   }
 }
 
+void CatalogueIcon::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void CatalogueIcon::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
 void CatalogueIcon::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Open();
 }
@@ -55,7 +64,7 @@ void CatalogueIcon::keyPressEvent(QKeyEvent* event) {
     Open();
     return;
   }
-  QWidget::keyPressEvent(event);
+  QAbstractButton::keyPressEvent(event);
 }
 
 QString CatalogueIcon::WriteCatalogue() {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -10,10 +10,11 @@ namespace lumor {
 class DocumentOpener;
 
 // The product catalogue shown as a PDF document icon with a two-line
-// caption. A double-click (or Enter while it has focus) writes the built-in
+// caption. A double-click (or Enter or Space while it has focus, or a screen
+// reader's press action: it is a button to them) writes the built-in
 // catalogue to a private temporary folder and hands it to the desktop's PDF
 // viewer; when nothing can open it, `report` gets a message in both languages.
-class CatalogueIcon : public QWidget {
+class CatalogueIcon : public QAbstractButton {
   Q_OBJECT
 
  public:
@@ -30,6 +31,9 @@ class CatalogueIcon : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A single click only takes focus, as the classic icon did.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

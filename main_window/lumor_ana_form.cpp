@@ -40,6 +40,41 @@ constexpr Photo kPhotos[] = {{0, 1}, {2, 2},  {3, 4},   {5, 5},  {6, 7},
                              {8, 8}, {9, 10}, {11, 12}, {13, 13}};
 static_assert(std::size(kPhotos) == kConnectors.size(), "a photo row for every connector");
 
+// What each picture slot shows, for screen readers; an index means the same
+// on both sides, and the last two exist only on the right.
+constexpr const char* kPhotoNames[] = {
+    "SC konnektör, mavi gövde / SC connector, blue housing",
+    "SC konnektör, bej gövde / SC connector, beige housing",
+    "SC-APC konnektör, yeşil gövde / SC-APC connector, green housing",
+    "FC konnektör, metal gövde, koyu kılıf / FC connector, metal body, dark boot",
+    "FC konnektör, metal gövde, koyu kılıf / FC connector, metal body, dark boot",
+    "FC-APC konnektör, metal gövde, yeşil kılıf / FC-APC connector, metal body, green boot",
+    "LC konnektör, mavi / LC connector, blue",
+    "LC konnektör, bej / LC connector, beige",
+    "LC-APC konnektör, yeşil / LC-APC connector, green",
+    "ST konnektör, koyu kılıf / ST connector, dark boot",
+    "ST konnektör, bej kılıf / ST connector, beige boot",
+    "E2000 konnektör, mavi / E2000 connector, blue",
+    "E2000 konnektör, bej / E2000 connector, beige",
+    "E2000-APC konnektör, yeşil / E2000-APC connector, green",
+    "fiberi soyulmuş tek kablo ucu / one bare cable end with stripped fibre",
+    "yan yana iki çıplak kablo ucu / two bare cable ends side by side",
+};
+static_assert(std::size(kPhotoNames) == MainWindowLayout::kRightPhotoCount,
+              "a name for every picture slot");
+static_assert(MainWindowLayout::kLeftPhotoCount <= MainWindowLayout::kRightPhotoCount);
+
+constexpr const char* kSimplexCableName =
+    "simpleks kablo: fiberi soyulmuş tek sarı kablo / simplex cable: one yellow cable with its "
+    "fibre stripped";
+constexpr const char* kDuplexCableName =
+    "dubleks kablo: yan yana birleşik iki turuncu kablo / duplex cable: two orange cables joined "
+    "side by side";
+constexpr const char* kFig0CableName =
+    "Fig-0 kablo: renkli iç birimli turuncu sekiz şekilli kablo / Fig-0 cable: orange "
+    "figure-eight cable with coloured inner units";
+constexpr const char* kLogoName = "VORN DIŞ ZODEVUR A.Ş. logosu / logo";
+
 // The connector's catalogue row and photos, or nullptr for a code without.
 const ConnectorInfo* FindConnector(const std::string& code, const Photo*& photo) {
   const auto index = ConnectorIndex(code);
@@ -103,9 +138,21 @@ Lumor_ana_form::Lumor_ana_form(Engine& engine, MainWindowServices services, QWid
   Image4 = m_controls.get<ImageSlot>("Image4");
   Image5 = m_controls.get<ImageSlot>("Image5");
   Fig0Picture = m_controls.get<ImageSlot>("Fig0Picture");
+  NamePhotos();
 
   toolkit::setUpFixedWindow(this, MainWindowLayout::kClientWidth, MainWindowLayout::kClientHeight);
   ConnectHandlers();
+}
+
+void Lumor_ana_form::NamePhotos() {
+  for (std::size_t i = 0; i < Image2.size(); ++i)
+    Image2[i]->setAccessibleName(QString::fromUtf8(kPhotoNames[i]));
+  for (std::size_t i = 0; i < Image3.size(); ++i)
+    Image3[i]->setAccessibleName(QString::fromUtf8(kPhotoNames[i]));
+  Image4->setAccessibleName(QString::fromUtf8(kSimplexCableName));
+  Image5->setAccessibleName(QString::fromUtf8(kDuplexCableName));
+  Fig0Picture->setAccessibleName(QString::fromUtf8(kFig0CableName));
+  m_controls.get<toolkit::ImageSlot>("Image6")->setAccessibleName(QString::fromUtf8(kLogoName));
 }
 
 void Lumor_ana_form::ConnectHandlers() {
@@ -343,11 +390,14 @@ void Lumor_ana_form::IndirimText_Change() {
     m_engine.DiscountPercent = v;
     IndirimText->setToolTipText(IndirimText->text());
     IndirimText->setForeColor(toolkit::kWindowTextColour);
+    IndirimText->setAccessibleDescription(QString());
     ShowOrderLine();
     return;
   }
   IndirimText->setText(QString());
   IndirimText->setToolTipText(QString::fromUtf8(kDiscountWarning));
+  // The red text and the tooltip reach no one who cannot see them.
+  IndirimText->setAccessibleDescription(QString::fromUtf8(kDiscountWarningSpoken));
   m_engine.DiscountPercent = 0;
   IndirimText->setForeColor(kRejectedColour);
   ShowOrderLine();

@@ -37,6 +37,9 @@ class Lumor_ana_form : public QWidget {
   static constexpr const char* kLengthWarning =
       " lütfen kablo boyu için 1-1001 arası bir değer girin ...";
   static constexpr const char* kDiscountWarning = "lütfen geçerli bir değer giriniz";
+  // The same warning for a screen reader, in both languages.
+  static constexpr const char* kDiscountWarningSpoken =
+      "lütfen geçerli bir değer giriniz / please enter a valid value";
 
   Lumor_ana_form(Engine& engine, MainWindowServices services, QWidget* parent = nullptr);
 
@@ -70,6 +73,8 @@ class Lumor_ana_form : public QWidget {
 
  private:
   void ConnectHandlers();
+  // Accessible names of the pictures: what each one shows.
+  void NamePhotos();
   // BuildOrderLine, then the line into KabloKodu_label.
   void ShowOrderLine();
   // The three fibre handlers: the fibre flags, then the line, the photos and

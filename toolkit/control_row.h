@@ -43,6 +43,8 @@ struct ControlRow {
   int lineWidth = 1;               // Line: pen width in pixels
   bool isDefault = false;          // CommandButton: pressed by Enter
   bool isCancel = false;           // CommandButton: pressed by Escape
+  const char* labelFor =
+      nullptr;  // Label: the control it captions, named after it for screen readers
 };
 
 }  // namespace lumor::toolkit

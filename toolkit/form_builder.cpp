@@ -1,9 +1,11 @@
 #include "form_builder.h"
 
+#include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
 #include <stdexcept>
 
+#include "accessible_controls.h"
 #include "colour_value.h"
 #include "combo_box.h"
 #include "command_button.h"
@@ -58,6 +60,8 @@ QWidget* FormBuilder::add(const ControlRow& row) {
   // A window already on screen does not show children added later by itself.
   if (container->isVisible()) control->show();
   registerControl(control, row.name, row.index, tabIndex);
+  if (row.kind == ControlKind::Label && row.labelFor != nullptr)
+    m_captions.emplace_back(control, row.labelFor);
   return control;
 }
 
@@ -136,6 +140,22 @@ void FormBuilder::registerControl(QWidget* control, const char* name, int index,
 }
 
 ControlRegistry FormBuilder::finish() {
+  // The caption may come before or after its control in the table.
+  for (const auto& [widget, target] : m_captions) {
+    auto* label = static_cast<Label*>(widget);
+    QWidget* control = m_controls.find(target);
+    if (control == nullptr)
+      throw std::logic_error(label->objectName().toStdString() + ": no control " + target +
+                             " to caption");
+    label->setBuddy(control);
+    const QString name = accessibleNameOfCaption(label->text());
+    control->setAccessibleName(name);
+    // An editable combo box hands its focus to its edit field, which is what
+    // a screen reader announces on entering it.
+    if (auto* combo = qobject_cast<ComboBox*>(control); combo && combo->lineEdit())
+      combo->lineEdit()->setAccessibleName(name);
+  }
+  m_captions.clear();
   std::sort(m_tabStops.begin(), m_tabStops.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < m_tabStops.size(); ++i)

@@ -28,7 +28,8 @@ class FormBuilder {
   // A control the table cannot describe joins the names and the tab order;
   // it must already be a child of the window with its geometry set.
   void adopt(QWidget* control, const char* name, int index, int tabIndex);
-  // Sets the tab order and hands the controls over.
+  // Sets the tab order, names each captioned control after its label and
+  // hands the controls over. Throws for a label of a control that is missing.
   ControlRegistry finish();
 
  private:
@@ -39,6 +40,7 @@ class FormBuilder {
   QWidget* m_window;
   ControlRegistry m_controls;
   std::vector<std::pair<int, QWidget*>> m_tabStops;
+  std::vector<std::pair<QWidget*, const char*>> m_captions;  // label, the control it names
 };
 
 // The whole table at once.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
 #include <stdexcept>
 #include <string>
@@ -391,6 +392,31 @@ TEST(FormBuilderFonts, RowFontReplacesTheDefault) {
   EXPECT_DOUBLE_EQ(combo.pointSizeF(), 9.75);
   EXPECT_TRUE(combo.bold());
   EXPECT_EQ(w.controls.get<QWidget>("Kablo_kombo")->font(), QApplication::font());
+}
+
+// A caption names its control for screen readers wherever it sits in the
+// table, and a caption of a control that is missing is a broken table.
+TEST(FormBuilderCaptions, NameTheControlTheyLabel) {
+  QWidget window;
+  FormBuilder builder(&window);
+  const ControlRow rows[] = {
+      {.kind = K::ComboBox, .name = "Combo1", .caption = "SC", .tabIndex = 0},
+      {.kind = K::Label, .name = "Label1", .caption = "Sol / Left: ", .labelFor = "Combo1"},
+      {.kind = K::Label, .name = "Label2", .caption = "Boy", .labelFor = "Text1"},
+      {.kind = K::TextBox, .name = "Text1", .caption = "10", .tabIndex = 1}};
+  builder.add(rows);
+  const ControlRegistry controls = builder.finish();
+  auto* combo = controls.get<ComboBox>("Combo1");
+  EXPECT_EQ(combo->accessibleName().toStdString(), "Sol / Left");
+  EXPECT_EQ(combo->lineEdit()->accessibleName().toStdString(), "Sol / Left");
+  EXPECT_EQ(controls.get<Label>("Label1")->buddy(), combo);
+  EXPECT_EQ(controls.get<TextBox>("Text1")->accessibleName().toStdString(), "Boy");
+  EXPECT_EQ(combo->text().toStdString(), "SC") << "naming changes nothing on screen";
+
+  QWidget other;
+  FormBuilder broken(&other);
+  broken.add({.kind = K::Label, .name = "Label1", .caption = "x", .labelFor = "Missing"});
+  EXPECT_THROW(broken.finish(), std::logic_error);
 }
 
 }  // namespace
