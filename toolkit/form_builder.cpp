@@ -89,7 +89,6 @@ QWidget* FormBuilder::create(const ControlRow& row, QWidget* container) const {
     case ControlKind::TextBox: {
       auto* box = new TextBox(container);
       box->setText(caption);
-      box->setCursorPosition(0);
       return box;
     }
     case ControlKind::Label: {

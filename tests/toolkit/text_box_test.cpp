@@ -173,6 +173,61 @@ TEST(TextBoxScroll, AWriteFromCodeShowsTheStartTypingStaysAtTheCursor) {
 }
 
 // The text is painted in the colour given, not just stored in some role.
+struct ViewCase {
+  std::string name;
+  std::function<void(Box&, const QString&)> write;
+};
+void PrintTo(const ViewCase& row, std::ostream* out) { *out << row.name; }
+
+class TextBoxViewTest : public ::testing::TestWithParam<ViewCase> {};
+
+// The first character sits at the box's left edge once it has painted.
+int FirstShownPosition(TextBox* box) {
+  (void)box->grab();  // Qt scrolls the text when it paints
+  return box->cursorPositionAt(QPoint(box->contentsRect().left() + 4, box->height() / 2));
+}
+
+TEST_P(TextBoxViewTest, AWriteFromCodeShowsTheStart) {
+  Box b;
+  testing::showActive(b.window);
+  const QString longText = QStringLiteral("C-S-SM-EA-100-SL1800-EA    ") + QString(200, 'x');
+  GetParam().write(b, longText);
+  ASSERT_EQ(b.box->text(), longText);
+  EXPECT_EQ(FirstShownPosition(b.box), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextBoxViewTest,
+    ::testing::Values(ViewCase{"unfocused", [](Box& b, const QString& t) { b.box->setText(t); }},
+                      ViewCase{"focused_after_typing_at_the_end",
+                               [](Box& b, const QString& t) {
+                                 b.box->setFocus();
+                                 b.box->end(false);
+                                 QTest::keyClicks(b.box, QString(100, '7'));
+                                 b.box->setText(t);
+                               }},
+                      // A Change handler writing its own box, as the length check does.
+                      ViewCase{"written_by_its_own_change_handler",
+                               [](Box& b, const QString& t) {
+                                 b.box->setFocus();
+                                 QObject::connect(b.box, &TextBox::Change, &b.window, [&b, t] {
+                                   if (b.box->text() != t) b.box->setText(t);
+                                 });
+                                 QTest::keyClick(b.box, Qt::Key_5);
+                               }}),
+    testing::RowName{});
+
+TEST(TextBoxView, TypingKeepsTheCursorWhereTheUserPutIt) {
+  Box b;
+  testing::showActive(b.window);
+  b.box->setText(QString(200, '1'));
+  b.box->setFocus();
+  b.box->end(false);
+  QTest::keyClicks(b.box, QStringLiteral("23"));
+  EXPECT_EQ(b.box->cursorPosition(), 202);
+  EXPECT_GT(FirstShownPosition(b.box), 0) << "the end the user types at stays in view";
+}
+
 TEST(TextBoxForeColor, PaintsTheTextInTheGivenColour) {
   const auto hasRedText = [](TextBox* box) {
     const QImage image = box->grab().toImage();
