@@ -5,7 +5,8 @@
 namespace lumor {
 
 // The maker's contact texts, kept in one file so that a reseller can change
-// them without touching the windows.
+// them without touching the windows. Each text is built from the fields that
+// are filled in; with none filled it is empty, never a placeholder.
 struct MakerTexts {
   QString contact;      // main window footer: address, telephone and web in one text
   QString address;      // About dialog: postal address

@@ -3,63 +3,83 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <string>
 
 #include "maker_texts.h"
 
 namespace {
 
-struct Field {
-  const char* name;
-  QString lumor::MakerTexts::*member;
-  std::vector<QString> parts;  // each must appear in the loaded text
-};
-
-void PrintTo(const Field& field, std::ostream* out) { *out << field.name; }
-
-class MakerTextsTest : public ::testing::TestWithParam<Field> {};
-
 // Escaped so that the expectation does not depend on how this file is read.
 const QString kMaker = QString::fromUtf16(u"VORN DI\u015E ZODEVUR A.\u015E.");
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, MakerTextsTest,
-    ::testing::Values(
-        // One text with all three parts proves the commas and dots did not split it.
-        Field{"contact", &lumor::MakerTexts::contact, {"Adres", "Tel", "Web"}},
-        Field{"address", &lumor::MakerTexts::address, {"Adres"}},
-        Field{"phone", &lumor::MakerTexts::phone, {"Tel", "Faks"}},
-        Field{"description", &lumor::MakerTexts::description, {kMaker}},
-        // Turkish letters outside Latin-1 come through as themselves.
-        Field{
-            "contact_turkish", &lumor::MakerTexts::contact, {QString::fromUtf16(u"ileti\u015Fim")}},
-        Field{"phone_turkish",
-              &lumor::MakerTexts::phone,
-              {QString::fromUtf16(u"numaralar\u0131n\u0131z")}}),
-    [](const ::testing::TestParamInfo<Field>& info) { return std::string(info.param.name); });
-
-TEST_P(MakerTextsTest, LoadsWholeAndUndamaged) {
-  const Field& field = GetParam();
-  const QString text = lumor::LoadMakerTexts().*field.member;
-  for (const QString& part : field.parts) {
-    EXPECT_TRUE(text.contains(part)) << text.toStdString() << "\nlacks " << part.toStdString();
-  }
-  // A wrong decoding leaves replacement characters, or the UTF-8 lead bytes of
-  // the Turkish letters read as Latin-1 (U+00C4, U+00C5).
-  EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << text.toStdString();
-  EXPECT_FALSE(text.contains(QChar(0x00C5)) || text.contains(QChar(0x00C4))) << text.toStdString();
-}
-
-// Whoever fills in the real address will write commas without quotes.
-TEST(MakerTextsEditing, UnquotedCommasKeepTheTextWhole) {
+lumor::MakerTexts LoadFrom(const QString& ini) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("maker.ini"));
   QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QStringLiteral("[about]\naddress=Cad. No: 5, Kat 2, \u0130stanbul\n").toUtf8());
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(ini.toUtf8());
   file.close();
+  return lumor::LoadMakerTexts(path);
+}
 
-  EXPECT_EQ(lumor::LoadMakerTexts(path).address.toStdString(),
-            QString::fromUtf16(u"Cad. No: 5, Kat 2, \u0130stanbul").toStdString());
+// What ships names no address or number it does not have: no dashes, no
+// "your details here".
+TEST(MakerTextsShipped, ShowNoPlaceholder) {
+  const lumor::MakerTexts maker = lumor::LoadMakerTexts();
+  for (const QString& text : {maker.contact, maker.address, maker.phone, maker.description}) {
+    for (const char* placeholder : {"—", "here", "bilgileriniz", "numaralar", "--"}) {
+      EXPECT_FALSE(text.contains(QString::fromUtf8(placeholder))) << text.toStdString();
+    }
+  }
+  EXPECT_TRUE(maker.description.contains(kMaker)) << maker.description.toStdString();
+  // A wrong decoding leaves replacement characters, or the UTF-8 lead bytes of
+  // the Turkish letters read as Latin-1 (U+00C4, U+00C5).
+  EXPECT_FALSE(maker.description.contains(QChar::ReplacementCharacter));
+  EXPECT_FALSE(maker.description.contains(QChar(0x00C4)) ||
+               maker.description.contains(QChar(0x00C5)));
+}
+
+struct Fields {
+  const char* name;
+  const char* ini;  // the [contact] section's lines
+  const char* contact;
+  const char* address;
+  const char* phone;
+};
+
+void PrintTo(const Fields& row, std::ostream* out) { *out << row.name; }
+
+class MakerTextsFields : public ::testing::TestWithParam<Fields> {};
+
+TEST_P(MakerTextsFields, ShowOnlyTheFilledFields) {
+  const Fields& row = GetParam();
+  const lumor::MakerTexts maker =
+      LoadFrom(QStringLiteral("[contact]\n") + QString::fromUtf8(row.ini));
+  EXPECT_EQ(maker.contact.toStdString(), row.contact);
+  EXPECT_EQ(maker.address.toStdString(), row.address);
+  EXPECT_EQ(maker.phone.toStdString(), row.phone);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MakerTextsFields,
+    ::testing::Values(
+        Fields{"none", "address=\"\"\nphone=\"\"\nfax=\"\"\nweb=\"\"\n", "", "", ""},
+        Fields{"section_missing", "", "", "", ""},
+        Fields{"blanks_only", "address=\"  \"\nphone=\" \"\n", "", "", ""},
+        Fields{"phone_only", "phone=\"+90 1\"\n", "Tel: +90 1", "", "Tel: +90 1"},
+        Fields{"fax_without_phone", "fax=\"2\"\n", "", "", "Faks / Fax: 2"},
+        Fields{"web_only", "web=\"example.org\"\n", "Web: example.org", "", ""},
+        Fields{"all", "address=\"Cad. 5, İstanbul\"\nphone=\"1\"\nfax=\"2\"\nweb=\"example.org\"\n",
+               "Adres / Address: Cad. 5, İstanbul · Tel: 1 · Web: example.org",
+               "Adres / Address: Cad. 5, İstanbul", "Tel: 1 · Faks / Fax: 2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Whoever fills in the real address will write commas without quotes.
+TEST(MakerTextsEditing, UnquotedCommasKeepTheTextWhole) {
+  const lumor::MakerTexts maker =
+      LoadFrom(QStringLiteral("[contact]\naddress=Cad. No: 5, Kat 2, \u0130stanbul\n"));
+  EXPECT_EQ(maker.address.toStdString(),
+            QString::fromUtf16(u"Adres / Address: Cad. No: 5, Kat 2, \u0130stanbul").toStdString());
 }
 
 }  // namespace
