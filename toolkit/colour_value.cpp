@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -75,9 +77,40 @@ QColor colourFromValue(uint32_t value) {
   return colourFromValue(value, QGuiApplication::palette());
 }
 
+double contrastRatio(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double v) {
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor& text, const QColor& background) {
+  if (contrastRatio(text, background) >= kReadableContrast) return text;
+  // Towards whichever end of the scale is further from the background.
+  const bool lighten = contrastRatio(Qt::white, background) > contrastRatio(Qt::black, background);
+  float hue = 0;
+  float saturation = 0;
+  float lightness = 0;
+  text.getHslF(&hue, &saturation, &lightness);
+  QColor shade = text;
+  for (int step = 1; step <= 100; ++step) {
+    const float l = lighten ? lightness + (1 - lightness) * float(step) / 100
+                            : lightness * (1 - float(step) / 100);
+    shade = QColor::fromHslF(hue, saturation, l);
+    if (contrastRatio(shade, background) >= kReadableContrast) break;
+  }
+  return shade;
+}
+
 void setForeColour(QWidget* control, uint32_t value) {
   QPalette palette = control->palette();
-  const QColor colour = colourFromValue(value, palette);
+  const QColor colour = readableOn(colourFromValue(value, palette),
+                                   palette.color(QPalette::Active, control->backgroundRole()));
   // Disabled text keeps the scheme's grey, as a classic disabled control does.
   palette.setColor(QPalette::Active, control->foregroundRole(), colour);
   palette.setColor(QPalette::Inactive, control->foregroundRole(), colour);

@@ -29,7 +29,16 @@ QColor colourFromValue(uint32_t value, const QPalette& palette);
 // The same against the application palette.
 QColor colourFromValue(uint32_t value);
 
-// Text colour of a control (its foreground role), resolved against its palette.
+// The WCAG contrast ratio of two colours, from 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+// Text that reads on `background`: `text` itself when it has kReadableContrast,
+// otherwise the nearest shade of its hue, lighter or darker, that has.
+inline constexpr double kReadableContrast = 4.5;
+QColor readableOn(const QColor& text, const QColor& background);
+
+// Text colour of a control (its foreground role), resolved against its palette
+// and made readable on the control's background: the classic teal on a dark
+// scheme's window would otherwise fall to about 2:1.
 void setForeColour(QWidget* control, uint32_t value);
 // Background of a control: it fills its own background from then on.
 void setBackColour(QWidget* control, uint32_t value);

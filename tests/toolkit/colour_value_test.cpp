@@ -72,3 +72,48 @@ TEST(ColourValue, RejectsValuesOfNeitherForm) {
 
 }  // namespace
 }  // namespace lumor::toolkit
+
+namespace lumor::toolkit {
+namespace {
+
+struct ContrastCase {
+  const char* name;
+  QColor text;
+  QColor background;
+  bool kept;  // the text colour passes unchanged
+};
+
+void PrintTo(const ContrastCase& row, std::ostream* out) { *out << row.name; }
+
+class ReadableTest : public ::testing::TestWithParam<ContrastCase> {};
+
+TEST_P(ReadableTest, TextReadsOnItsBackground) {
+  const ContrastCase& row = GetParam();
+  const QColor shown = readableOn(row.text, row.background);
+  EXPECT_GE(contrastRatio(shown, row.background), kReadableContrast) << shown.name().toStdString();
+  EXPECT_EQ(shown == row.text, row.kept) << shown.name().toStdString();
+  if (!row.kept) {
+    EXPECT_NEAR(shown.hslHueF(), row.text.hslHueF(), 0.01) << "same hue";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadableTest,
+    ::testing::Values(ContrastCase{"teal_on_white", QColor(0x008080), Qt::white, true},
+                      ContrastCase{"teal_on_dark", QColor(0x008080), QColor(0x2a2a2a), false},
+                      ContrastCase{"teal_on_black", QColor(0x008080), Qt::black, false},
+                      ContrastCase{"red_on_white", QColor(0xff0000), Qt::white, false},
+                      ContrastCase{"red_on_dark", QColor(0xff0000), QColor(0x2a2a2a), false},
+                      ContrastCase{"red_on_black", QColor(0xff0000), Qt::black, true},
+                      ContrastCase{"black_on_white", Qt::black, Qt::white, true},
+                      ContrastCase{"grey_on_mid_grey", QColor(0x808080), QColor(0x777777), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ContrastRatio, MatchesTheKnownValues) {
+  EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+  EXPECT_NEAR(contrastRatio(Qt::white, Qt::white), 1.0, 1e-9);
+  EXPECT_NEAR(contrastRatio(QColor(0x008080), Qt::white), 4.77, 0.01);
+}
+
+}  // namespace
+}  // namespace lumor::toolkit
