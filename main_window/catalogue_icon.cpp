@@ -1,9 +1,13 @@
 #include "catalogue_icon.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include "artwork.h"
 #include "document_opener.h"
@@ -67,20 +71,31 @@ void CatalogueIcon::keyPressEvent(QKeyEvent* event) {
   QAbstractButton::keyPressEvent(event);
 }
 
+QString CatalogueIcon::CachePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+         QStringLiteral("/lumor-katalog.pdf");
+}
+
 QString CatalogueIcon::WriteCatalogue() {
-  if (!m_folder) m_folder = std::make_unique<QTemporaryDir>();
-  if (!m_folder->isValid()) return {};
-  const QString path = m_folder->filePath(QStringLiteral("lumor-katalog.pdf"));
-  if (QFile::exists(path)) return path;
+  constexpr auto kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
   QFile source(QString::fromLatin1(kCatalogueResource));
-  QFile target(path);
-  if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) return {};
-  if (target.write(source.readAll()) != source.size()) {
-    target.remove();
-    return {};
+  if (!source.open(QIODevice::ReadOnly)) return {};
+  const QByteArray pdf = source.readAll();
+  const QString path = CachePath();
+  QFile kept(path);
+  if (kept.size() == pdf.size() && kept.open(QIODevice::ReadOnly) && kept.readAll() == pdf) {
+    kept.close();
+    if (!kept.setPermissions(kOwnerOnly)) return {};
+    return path;
   }
-  target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  return path;
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return {};
+  // Written beside it and renamed over it, so a viewer that has it open
+  // never reads half a file.
+  QSaveFile target(path);
+  if (!target.open(QIODevice::WriteOnly) || !target.setPermissions(kOwnerOnly) ||
+      target.write(pdf) != pdf.size() || !target.commit())
+    return {};
+  return QFile::setPermissions(path, kOwnerOnly) ? path : QString();
 }
 
 void CatalogueIcon::Open() {
@@ -89,8 +104,8 @@ void CatalogueIcon::Open() {
     m_report(QString::fromUtf8(kCannotOpen));
     return;
   }
-  m_opener.Open(path.toStdString(), [this](bool opened) {
-    if (!opened) m_report(QString::fromUtf8(kCannotOpen));
+  m_opener.Open(path.toStdString(), [this, path](bool opened) {
+    if (!opened) m_report(QString::fromUtf8(kCannotOpen) + QString::fromUtf8(kFileIsAt) + path);
   });
 }
 

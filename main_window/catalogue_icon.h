@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QTemporaryDir>
 #include <functional>
-#include <memory>
 
 namespace lumor {
 
@@ -12,8 +10,9 @@ class DocumentOpener;
 // The product catalogue shown as a PDF document icon with a two-line
 // caption. A double-click (or Enter or Space while it has focus, or a screen
 // reader's press action: it is a button to them) writes the built-in
-// catalogue to a private temporary folder and hands it to the desktop's PDF
-// viewer; when nothing can open it, `report` gets a message in both languages.
+// catalogue to one file in the user's cache and hands it to the desktop's PDF
+// viewer; when nothing can open it, `report` gets a message in both languages
+// that says where the file is.
 class CatalogueIcon : public QAbstractButton {
   Q_OBJECT
 
@@ -23,11 +22,15 @@ class CatalogueIcon : public QAbstractButton {
   static constexpr const char* kCannotOpen =
       "Katalog açılamadı: bu bilgisayarda PDF dosyalarını açan bir program bulunamadı.\n"
       "The catalogue could not be opened: no program for PDF files was found on this computer.";
+  static constexpr const char* kFileIsAt = "\nDosya / File: ";
 
   CatalogueIcon(DocumentOpener& opener, std::function<void(const QString&)> report,
                 QWidget* parent);
 
   void Open();
+  // Where the catalogue is kept: one file per user, which outlives the
+  // window for the viewer's sake and is replaced, never added to.
+  static QString CachePath();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,11 +41,11 @@ class CatalogueIcon : public QAbstractButton {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The cache file, written only when missing or different; empty on failure.
   QString WriteCatalogue();
 
   DocumentOpener& m_opener;
   std::function<void(const QString&)> m_report;
-  std::unique_ptr<QTemporaryDir> m_folder;
   QPixmap m_icon;
 };
 

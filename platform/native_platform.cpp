@@ -6,7 +6,7 @@
 #include "windows_program_starter.h"
 #include "windows_registry_reader.h"
 #else
-#include "desktop_document_opener.h"
+#include "url_document_opener.h"
 #include "posix_file_probe.h"
 #include "posix_program_starter.h"
 #include "posix_registry_reader.h"
@@ -23,7 +23,7 @@ using NativeDocumentOpener = WindowsDocumentOpener;
 using NativeRegistryReader = PosixRegistryReader;
 using NativeFileProbe = PosixFileProbe;
 using NativeProgramStarter = PosixProgramStarter;
-using NativeDocumentOpener = DesktopDocumentOpener;
+using NativeDocumentOpener = UrlDocumentOpener;
 #endif
 
 std::unique_ptr<RegistryReader> nativeRegistryReader() {

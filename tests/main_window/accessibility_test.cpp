@@ -9,6 +9,7 @@
 #include "combo_box.h"
 #include "form_fixture.h"
 #include "image_slot.h"
+#include "temporary_cache.h"
 #include "text_box.h"
 
 namespace lumor::testing {
@@ -57,7 +58,10 @@ TEST_P(CaptionNameTest, NamedByItsCaption) {
   }
 }
 
-class AccessibilityTest : public FormFixture {};
+class AccessibilityTest : public FormFixture {
+ protected:
+  TemporaryCache cache;  // the catalogue is opened
+};
 
 TEST_F(AccessibilityTest, TheWindowIsAFrame) {
   EXPECT_EQ(Accessible(form.get())->role(), QAccessible::Window);
