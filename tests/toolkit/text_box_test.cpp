@@ -157,22 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  }}),
     testing::RowName{});
 
-// An order line wider than its box must still show its code; the user's
-// typing keeps the cursor where it types.
-TEST(TextBoxScroll, AWriteFromCodeShowsTheStartTypingStaysAtTheCursor) {
-  Box b;
-  b.window.show();
-  const QString line = QStringLiteral("C-D-M1-E2-1000.99-SL3000-EA    ") + QString(200, 'x');
-  b.box->setText(line);
-  EXPECT_EQ(b.box->cursorPosition(), 0);
-
-  b.box->setFocus();
-  b.box->end(false);
-  QTest::keyClicks(b.box, "yz");
-  EXPECT_EQ(b.box->cursorPosition(), line.size() + 2);
-}
-
-// The text is painted in the colour given, not just stored in some role.
+// A write from code shows the start of the text, however it comes.
 struct ViewCase {
   std::string name;
   std::function<void(Box&, const QString&)> write;
