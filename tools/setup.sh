@@ -10,7 +10,8 @@ run_pkgs=(make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
   fonts-liberation fonts-dejavu-core xdg-utils librsvg2-bin)
 test_pkgs=(clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool xclip x11-utils openbox wmctrl imagemagick poppler-utils locales)
+  xvfb xauth xdotool xclip x11-utils openbox wmctrl imagemagick poppler-utils locales
+  at-spi2-core python3-pyatspi dbus)
 
 # The Debian package and its checks, which install it into a fresh Debian root.
 package_pkgs=(dpkg-dev file lintian desktop-file-utils appstream man-db debootstrap)
