@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <limits>
 
 namespace lumor::toolkit {
 
@@ -9,6 +10,8 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
+  // Qt's edit field stops at 32767 characters; the classic box has no limit.
+  lineEdit()->setMaxLength(std::numeric_limits<int>::max());
   // Qt picks the item matching the typed text when editing finishes (Enter or
   // focus loss) and reports it as activated; the classic box only shows text.
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -203,6 +205,31 @@ TEST(ComboBoxPopup, OpensOnTheShownItem) {
   EXPECT_EQ(view->currentIndex().row(), 2);
   EXPECT_EQ(b.combo->text(), "FC");
   b.combo->hidePopup();
+}
+
+}  // namespace
+}  // namespace lumor::toolkit
+
+namespace lumor::toolkit {
+namespace {
+
+// Qt's edit field would cut both at 32767 characters.
+TEST(ComboBoxText, ALongTextIsKeptWholeWhetherPastedOrWritten) {
+  Box b;
+  b.fill();
+  testing::showActive(b.window);
+  const QString longText = QStringLiteral("SC") + QString(40000, 'x');
+  b.combo->setText(longText);
+  EXPECT_EQ(b.combo->text().size(), longText.size());
+
+  const QString saved = QGuiApplication::clipboard()->text();
+  QGuiApplication::clipboard()->setText(longText + QStringLiteral("y"));
+  b.combo->setFocus();
+  b.combo->lineEdit()->selectAll();
+  QTest::keyClick(b.combo->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+  QGuiApplication::clipboard()->setText(saved);
+  EXPECT_EQ(b.combo->text().size(), longText.size() + 1);
+  EXPECT_EQ(b.clicks, 0);
 }
 
 }  // namespace
