@@ -24,7 +24,7 @@ package:
 	@bash tools/package.sh
 
 # The Windows installer, cross-built here. The first run on a machine builds
-# the Qt SDK for Windows, which takes about 40 minutes.
+# the Qt SDK for Windows, which takes 30 to 55 minutes.
 windows:
 	@bash tools/windows/build.sh installer
 

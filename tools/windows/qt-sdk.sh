@@ -35,7 +35,7 @@ if [[ -f "$prefix/.complete" ]]; then
 fi
 
 say "no Qt SDK for Windows on this machine yet: building one into $prefix"
-say "this happens once per machine and takes about 40 minutes"
+say "this happens once per machine and takes 30 to 55 minutes"
 bash "$here/../setup.sh" windows >&2
 
 work="$cache/qt-src-$key"
